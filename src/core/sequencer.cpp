@@ -1,0 +1,57 @@
+#include "core/sequencer.h"
+
+#include "core/demo_clock.h"
+#include "core/fatal_error.h"
+
+SceneState sceneState = 0;
+
+namespace {
+
+SequencerSetup installed;
+
+struct Transition {
+  SceneState from;
+  int scene;  // index into the scene table of the scene that runs in `from`
+  SceneState to;
+  const char* nextInitFailure;
+};
+
+// Which frame runs in which state, and what the step does when that frame reports the end.
+constexpr Transition kTransitions[] = {
+    {1, 0, 3, "error init part 3"},
+    {3, 1, 6, "error init part 6"},
+    {6, 2, 7, "error init part 7"},
+};
+
+void startFirstScene() {
+  if (installed.scenes[0].init() == 0) fatalError("error init part 1");
+  if (installed.startMusic() == 0) fatalError("sound init error");
+  demoClock->restart();
+  sceneState = 1;
+}
+
+}  // namespace
+
+void setupSequencer(const SequencerSetup& setup) {
+  installed = setup;
+  sceneState = 0;
+}
+
+void sequencerStep() {
+  if (sceneState == 0) {
+    startFirstScene();
+    return;
+  }
+  if (sceneState == 7) {
+    installed.scenes[3].frame();  // the final scene never ends
+    return;
+  }
+  for (const Transition& t : kTransitions) {
+    if (sceneState != t.from) continue;
+    if (installed.scenes[t.scene].frame() != 1) return;
+    if (installed.scenes[t.scene + 1].init() == 0) fatalError(t.nextInitFailure);
+    sceneState = t.to;
+    demoClock->restart();
+    return;
+  }
+}

@@ -1,0 +1,21 @@
+// The state machine that plays the four scenes in order, one step per idle pass of the message
+// loop: a step draws one frame of the current scene, or, when that frame reports the end,
+// initialises the next scene and restarts the clock. The very first step starts the music.
+#pragma once
+
+#include <cstdint>
+
+#include "core/scene.h"
+
+// 0 nothing started, 1 ocean, 3 pyramid, 6 forest, 7 final; other values are never set.
+using SceneState = int32_t;
+extern SceneState sceneState;
+
+struct SequencerSetup {
+  const Scene* scenes = nullptr;  // kSceneCount scenes in playing order
+  int (*startMusic)() = nullptr;  // nonzero when the music has started
+};
+
+// Installs the scenes and the music start; sceneState goes back to 0.
+void setupSequencer(const SequencerSetup& setup);
+void sequencerStep();

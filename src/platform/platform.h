@@ -1,0 +1,146 @@
+// The one interface between the program and the machine: the millisecond counter, message boxes,
+// the window with its GL context and events, display modes, process exit and sound output.
+// Everything goes through one table of plain function pointers, so a test or the capture tool can
+// replace any entry (a manual clock, a recording message box, a failing window) and the real
+// implementation (SDL2, FLTK, SDL2_mixer) lives in this folder alone. Not here: the setup dialog
+// toolkit (dialog.h) and GL drawing itself, which the scenes do directly.
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+struct Window;         // the demo's one top-level window
+struct DeviceContext;  // what presents a window's back buffer
+struct RenderContext;  // a GL rendering context
+struct SoundStream;    // an opened MPEG or WAV stream
+struct SoundSong;      // a loaded tracker module
+
+// ---------------------------------------------------------------------------------------------
+// Message boxes
+enum class BoxButtons { Ok, YesNo };
+enum class BoxIcon { None, Information, Exclamation, Stop };
+constexpr int kAnswerOk = 1;
+constexpr int kAnswerYes = 6;
+constexpr int kAnswerNo = 7;
+
+// ---------------------------------------------------------------------------------------------
+// Display modes and the window
+struct DisplayMode {
+  int width = 0;
+  int height = 0;
+  int bitsPerPixel = 0;
+};
+
+struct WindowStyle {
+  int width = 0;   // outer size in pixels (no room is added for a frame or a caption)
+  int height = 0;
+  bool fullscreen = false;  // a borderless window covering the display in `mode`
+  DisplayMode mode;         // the display mode a fullscreen window switches to
+};
+
+// Pixel format request: double-buffered RGBA with at least these colour and depth bits.
+struct PixelFormat {
+  int colorBits = 16;
+  int depthBits = 16;
+};
+
+// Window messages, already translated from the toolkit's events into the demo's terms.
+enum class MessageKind {
+  Size,        // width, height: new client size; height 0 when minimised
+  Activate,    // minimised: 1 when the window was minimised, 0 when it became active
+  Close,       // the close box or the window manager's close
+  KeyDown,     // key: kKeyEscape or another key's code
+  SysCommand,  // command: kScreenSave, kMonitorPower or another system command
+  Other,       // anything else (exposure, focus, mouse); default handling only
+};
+constexpr int kKeyEscape = 27;
+constexpr int kScreenSave = 61760;
+constexpr int kMonitorPower = 61808;
+
+struct WindowMessage {
+  MessageKind kind = MessageKind::Other;
+  int width = 0;
+  int height = 0;
+  int minimised = 0;
+  int key = 0;
+  int command = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
+// Sound output, with the error codes of the sound library the music player was written for
+// (9 file not found, 10 unknown file format, 3 output device error, ...).
+constexpr int kSoundNoError = 0;
+constexpr int kSoundInitError = 3;
+constexpr int kSoundPlayError = 5;
+constexpr int kSoundFileNotFound = 9;
+constexpr int kSoundUnknownFormat = 10;
+constexpr int kSoundFileLoadError = 11;
+constexpr int kSoundNoMemory = 12;
+constexpr int kSoundInvalidParameter = 15;
+
+// ---------------------------------------------------------------------------------------------
+// The table. Every entry is always set; `real()` fills it with this machine's implementation.
+struct Platform {
+  // Milliseconds since an arbitrary origin, unsigned 32-bit, wrapping after 49.7 days.
+  uint32_t (*milliseconds)();
+
+  // A modal message box without owner; returns kAnswerOk, kAnswerYes or kAnswerNo. Where no box
+  // can be shown, the caption and text go to standard error and the answer is kAnswerNo for a
+  // question, kAnswerOk otherwise.
+  int (*messageBox)(const char* text, const char* caption, BoxButtons buttons, BoxIcon icon,
+                    bool systemModal);
+
+  // Ends the process with `status`; does not return.
+  [[noreturn]] void (*exitProcess)(int status);
+
+  // Start of the windowing system (the window class); false on failure.
+  bool (*initWindowing)();
+  // Whether the display offers `wanted`'s resolution; on success `chosen` holds the mode to use
+  // (16 bpp where offered, otherwise the closest depth at that resolution).
+  bool (*findDisplayMode)(const DisplayMode& wanted, DisplayMode* chosen);
+  // The current desktop mode of the primary display.
+  bool (*currentDisplayMode)(DisplayMode* mode);
+  // Puts the display back in the mode the desktop had before the demo (no-op when unchanged).
+  void (*restoreDisplayMode)();
+  void (*showCursor)(bool visible);
+
+  // A hidden window with `title` and `style`; nullptr on failure.
+  Window* (*createWindow)(const char* title, const WindowStyle& style);
+  void (*showWindow)(Window* window);  // show, raise and focus
+  bool (*destroyWindow)(Window* window);
+
+  // The GL set-up steps, each tested by the caller in turn.
+  DeviceContext* (*getDeviceContext)(Window* window);
+  int (*choosePixelFormat)(DeviceContext* dc, const PixelFormat& format);  // 0: nothing fits
+  bool (*setPixelFormat)(DeviceContext* dc, int format);
+  RenderContext* (*createContext)(DeviceContext* dc);
+  bool (*makeCurrent)(DeviceContext* dc, RenderContext* rc);  // (nullptr, nullptr) releases
+  bool (*deleteContext)(RenderContext* rc);
+  bool (*releaseDeviceContext)(Window* window, DeviceContext* dc);
+
+  // Presents the back buffer of `dc` (the capture tool reads the frame back here instead).
+  void (*swapBuffers)(DeviceContext* dc);
+
+  // Takes the next waiting window message without waiting; false when none is waiting.
+  bool (*peekMessage)(WindowMessage* message);
+
+  // Sound output: the calls of the sound library the music player was written for.
+  bool (*soundInit)(int mixRate, int channels, unsigned flags);
+  int (*soundGetError)();
+  SoundSong* (*musicLoadSong)(const char* fileName);
+  SoundStream* (*streamOpenMpeg)(const char* fileName, unsigned mode);
+  SoundStream* (*streamOpenWav)(const char* fileName, unsigned mode);
+  int (*streamPlay)(int channel, SoundStream* stream);  // the channel used, -1 on failure
+  int (*musicPlaySong)(SoundSong* song);                // -1 on failure
+};
+
+// The table in force. Starts as `real()`; tests and the capture tool replace entries.
+Platform& current();
+// This machine's implementation.
+const Platform& real();
+
+// Shorthand for the counter every timer of the program reads.
+inline uint32_t milliseconds() { return current().milliseconds(); }
+
+}  // namespace platform
