@@ -1,0 +1,102 @@
+#include "gl_fixture.h"
+
+#include <GL/gl.h>
+#include <png.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/platform.h"
+
+namespace testing_support {
+
+namespace {
+
+struct GlTarget {
+  platform::Window* window = nullptr;
+  platform::DeviceContext* dc = nullptr;
+  platform::RenderContext* rc = nullptr;
+  int width = 0;
+  int height = 0;
+};
+
+GlTarget target;
+
+bool openWindow(int width, int height) {
+  const platform::Platform& p = platform::real();
+  if (target.window != nullptr) {
+    p.makeCurrent(nullptr, nullptr);
+    p.deleteContext(target.rc);
+    p.releaseDeviceContext(target.window, target.dc);
+    p.destroyWindow(target.window);
+    target = GlTarget{};
+  }
+  platform::WindowStyle style;
+  style.width = width;
+  style.height = height;
+  target.window = p.createWindow("tamsirel test", style);
+  if (target.window == nullptr) return false;
+  target.dc = p.getDeviceContext(target.window);
+  target.width = width;
+  target.height = height;
+  return target.dc != nullptr;
+}
+
+bool freshContext() {
+  const platform::Platform& p = platform::real();
+  if (target.rc != nullptr) {
+    p.makeCurrent(nullptr, nullptr);
+    p.deleteContext(target.rc);
+  }
+  target.rc = p.createContext(target.dc);
+  return target.rc != nullptr && p.makeCurrent(target.dc, target.rc);
+}
+
+}  // namespace
+
+bool makeGlContext(int width, int height) {
+  static bool windowing = [] {
+    // Mesa's llvmpipe through EGL: no X server, same SDL code path as the demo's window.
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);
+    return platform::real().initWindowing();
+  }();
+  if (!windowing) return false;
+  if ((target.window == nullptr || target.width != width || target.height != height) &&
+      !openWindow(width, height)) {
+    return false;
+  }
+  if (!freshContext()) return false;
+  glViewport(0, 0, width, height);
+  glReadBuffer(GL_BACK);
+  return true;
+}
+
+Rgb readPixel(int x, int y) {
+  unsigned char p[4] = {0, 0, 0, 0};
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p);
+  return {p[0], p[1], p[2]};
+}
+
+std::vector<uint8_t> readBackBuffer(int width, int height) {
+  std::vector<uint8_t> pixels(static_cast<size_t>(width) * height * 3);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+  return pixels;
+}
+
+bool writeBackBufferPng(const char* path, int width, int height) {
+  const std::vector<uint8_t> pixels = readBackBuffer(width, height);
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  image.width = static_cast<png_uint_32>(width);
+  image.height = static_cast<png_uint_32>(height);
+  image.format = PNG_FORMAT_RGB;
+  // A negative stride writes the bottom-first GL rows top row first.
+  const png_int_32 stride = -static_cast<png_int_32>(width * 3);
+  return png_image_write_to_file(&image, path, 0, pixels.data(), stride, nullptr) != 0;
+}
+
+void GlTest::SetUp() { ASSERT_TRUE(makeGlContext(kWidth, kHeight)) << "no offscreen GL context"; }
+
+}  // namespace testing_support
