@@ -9,4 +9,6 @@
 
 // nullptr, silently, when the file does not exist or `fileName` is null.
 RgbImage* loadBmpImage(const char* fileName);
+// The decoder proper, called by loadBmpImage only: the file mapped read-only, each failure shown
+// in its own "Error" box.
 RgbImage* readDibImage(const char* fileName);

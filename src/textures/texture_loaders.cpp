@@ -1,0 +1,42 @@
+// DemoClock's texture operations: a BMP decoded and uploaded here, a PNG handed to pngBind.
+// A BMP that cannot be loaded ends the program; a PNG that cannot leaves 0 in its slot.
+#include <GL/gl.h>
+
+#include "core/demo_clock.h"
+#include "core/fatal_error.h"
+#include "textures/bmp_decoder.h"
+#include "textures/gl_unpack.h"
+#include "textures/png_bind.h"
+
+static_assert(sizeof(GLuint) == sizeof(uint32_t), "texture slots hold GL names directly");
+
+namespace {
+
+int filterOrLinear(int filter) { return filter == 0 ? GL_LINEAR : filter; }
+
+}  // namespace
+
+int DemoClock::loadBmpTexture(const char* fileName, int slot, int filter) {
+  filter = filterOrLinear(filter);
+  RgbImage* image = loadBmpImage(fileName);
+  if (image == nullptr) fatalError("can't load some texture");
+  glGenTextures(1, &textures[slot]);
+  glBindTexture(GL_TEXTURE_2D, textures[slot]);
+  {
+    // The decoder's rows are packed; the GL's default alignment of 4 would skew odd widths.
+    const ScopedTightUnpack unpack;
+    glTexImage2D(GL_TEXTURE_2D, 0, 3, image->width, image->height, 0, GL_RGB, GL_UNSIGNED_BYTE,
+                 image->pixels);
+  }
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+  delete[] image->pixels;
+  delete image;
+  return 1;
+}
+
+int DemoClock::loadPngTexture(const char* fileName, int slot, int filter) {
+  filter = filterOrLinear(filter);
+  textures[slot] = pngBind(fileName, kPngNoMipmaps, kPngSolid, nullptr, GL_REPEAT, filter, filter);
+  return 1;
+}
