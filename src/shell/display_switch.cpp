@@ -1,0 +1,30 @@
+// The fullscreen request: the chosen resolution at 16 bpp where the display offers it, else the
+// closest depth at that resolution; the mode itself changes when the window is shown.
+#include "shell/display_switch.h"
+
+#include "core/demo_clock.h"
+#include "shell/shell_boxes.h"
+
+namespace {
+
+constexpr int kFullscreenBitsPerPixel = 16;
+
+bool viewerTakesWindow() {
+  const int answer = platform::current().messageBox(
+      "The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use Windowed Mode Instead?",
+      "Quor GL", platform::BoxButtons::YesNo, platform::BoxIcon::Exclamation, false);
+  return answer == platform::kAnswerYes;
+}
+
+}  // namespace
+
+bool switchDisplay(platform::WindowStyle* style) {
+  const platform::DisplayMode wanted{demoClock->width, demoClock->height, kFullscreenBitsPerPixel};
+  if (platform::current().findDisplayMode(wanted, &style->mode)) return true;
+  if (viewerTakesWindow()) {
+    demoClock->fullscreen = 0;
+    return true;
+  }
+  shellErrorBox("Program Will Now Close.", platform::BoxIcon::Stop);
+  return false;
+}

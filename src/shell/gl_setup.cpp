@@ -1,0 +1,34 @@
+// The window's GL context, each platform step tested in turn with the failure box of that step.
+// Not here: the context's use (the scenes) and its release at the end (DemoClock::shutdown).
+#include "shell/gl_setup.h"
+
+#include "core/demo_clock.h"
+#include "shell/shell_boxes.h"
+
+namespace {
+
+// Double-buffered RGBA with 16 colour and 16 depth bits.
+constexpr platform::PixelFormat kShellPixelFormat{16, 16};
+
+bool fail(GlTarget* target, const char* text) {
+  demoClock->shutdown(target->window, target->deviceContext, nullptr);
+  shellErrorBox(text);
+  return false;
+}
+
+}  // namespace
+
+bool setUpGlContext(GlTarget* target) {
+  platform::Platform& p = platform::current();
+  target->deviceContext = p.getDeviceContext(target->window);
+  if (target->deviceContext == nullptr) return fail(target, "Can't Create A GL Device Context.");
+  const int format = p.choosePixelFormat(target->deviceContext, kShellPixelFormat);
+  if (format == 0) return fail(target, "Can't Find A Suitable PixelFormat.");
+  if (!p.setPixelFormat(target->deviceContext, format)) return fail(target, "Can't Set The PixelFormat.");
+  target->renderContext = p.createContext(target->deviceContext);
+  if (target->renderContext == nullptr) return fail(target, "Can't Create A GL Rendering Context.");
+  if (!p.makeCurrent(target->deviceContext, target->renderContext)) {
+    return fail(target, "Can't Activate The GL Rendering Context.");
+  }
+  return true;
+}
