@@ -1,19 +1,126 @@
-// Placeholder until the scene is drawn: clears the screen and keeps the scene's duration.
+// The ocean scene: loads its 35 textures into slots 0 to 34, then each frame adds phrases, sea,
+// sky and logo onto black. Leaves the depth test on (GL_LEQUAL), blending and texturing off,
+// blend function (GL_SRC_ALPHA, GL_ONE), the 20-degree projection and the modelview selected.
 #include "scenes/ocean/ocean_scene.h"
 
 #include <GL/gl.h>
+#include <GL/glu.h>
 
 #include "core/demo_clock.h"
+#include "scenes/ocean/ocean_layers.h"
+#include "scenes/ocean/ocean_motion.h"
 
 namespace ocean {
 
-int init() { return 1; }
+OceanScene oceanScene;
+
+namespace {
+
+struct TextureFile {
+  const char* name;
+  int filter;
+};
+
+// In slot order; "phrase7.png" (slot 10) is loaded but never drawn.
+constexpr TextureFile kTextureFiles[] = {
+    {"mapocean.png", GL_LINEAR}, {"mapecume2.png", GL_LINEAR}, {"mapnuage.png", GL_LINEAR},
+    {"mapbrume2.png", GL_LINEAR}, {"phrase1.png", GL_LINEAR},  {"phrase2.png", GL_LINEAR},
+    {"phrase3.png", GL_LINEAR},  {"phrase4.png", GL_LINEAR},   {"phrase5.png", GL_LINEAR},
+    {"phrase6.png", GL_LINEAR},  {"phrase7.png", GL_LINEAR},   {"logo111.png", GL_LINEAR},
+    {"logo112.png", GL_NEAREST}, {"logo113.png", GL_NEAREST},  {"logo114.png", GL_NEAREST},
+    {"logo121.png", GL_NEAREST}, {"logo122.png", GL_NEAREST},  {"logo123.png", GL_NEAREST},
+    {"logo124.png", GL_NEAREST}, {"logo211.png", GL_NEAREST},  {"logo212.png", GL_NEAREST},
+    {"logo213.png", GL_NEAREST}, {"logo214.png", GL_NEAREST},  {"logo221.png", GL_NEAREST},
+    {"logo222.png", GL_NEAREST}, {"logo223.png", GL_NEAREST},  {"logo224.png", GL_NEAREST},
+    {"logo311.png", GL_NEAREST}, {"logo312.png", GL_NEAREST},  {"logo313.png", GL_NEAREST},
+    {"logo314.png", GL_NEAREST}, {"logo321.png", GL_NEAREST},  {"logo322.png", GL_NEAREST},
+    {"logo323.png", GL_NEAREST}, {"logo324.png", GL_NEAREST},
+};
+
+struct PhraseCue {
+  int start;
+  float y;
+};
+
+// Phrase n is in slot kFirstPhraseSlot + n.
+constexpr PhraseCue kPhraseCues[] = {
+    {0, 0.2f}, {5000, -0.1f}, {15000, 0.2f}, {19000, -0.1f}, {40000, 0.0f}, {46000, 0.0f},
+};
+
+int loadTextures() {
+  int slot = 0;
+  for (const TextureFile& file : kTextureFiles) {
+    if (demoClock->loadPngTexture(file.name, slot, file.filter) == 0) return 0;
+    ++slot;
+  }
+  return 1;
+}
+
+void setUpGl() {
+  glEnable(GL_TEXTURE_2D);
+  glShadeModel(GL_SMOOTH);
+  glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
+  glClearDepth(1.0);
+  glEnable(GL_DEPTH_TEST);
+  glDepthFunc(GL_LEQUAL);
+  glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  // A near plane of 0 gives every fragment depth 1; the layers draw with the depth test off, so
+  // depth never decides anything here.
+  gluPerspective(20.0, static_cast<double>(demoClock->width) / demoClock->height, 0.0, 700.0);
+}
+
+void drawPhrases(int t) {
+  int slot = kFirstPhraseSlot;
+  for (const PhraseCue& cue : kPhraseCues) showPhrase(t, cue.start, cue.y, slot++);
+}
+
+void drawTiltedSea(int t) {
+  glPushMatrix();
+  glTranslatef(0.0f, 0.0f, -1.0f);
+  glRotatef(-87.0f, 1.0f, 0.0f, 0.0f);
+  drawSea(oceanScene, t);
+  glPopMatrix();
+}
+
+void drawTiltedSky(int t) {
+  glPushMatrix();
+  glTranslatef(0.0f, 0.1055f, -1.0f);
+  glRotatef(87.0f, 1.0f, 0.0f, 0.0f);
+  drawSky(oceanScene, t);
+  glPopMatrix();
+}
+
+void drawLogo(int t) {
+  glPushMatrix();
+  glTranslatef(-2.0f, 1.0f, -7.0f);
+  const int group = logoGroup(t);
+  if (group >= 0) drawLogoGrid(group);
+  glPopMatrix();
+}
+
+}  // namespace
+
+int init() {
+  if (loadTextures() == 0) return 0;
+  setUpGl();
+  return 1;
+}
 
 int frame() {
-  glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+  const int t = demoClock->elapsed;
+  animate(oceanScene, t);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glLoadIdentity();
+  drawPhrases(t);
+  drawTiltedSea(t);
+  drawTiltedSky(t);
+  drawLogo(t);
   demoClock->endFrame();
-  return demoClock->elapsed > 60000 ? 1 : 0;
+  return demoClock->elapsed > kOceanDurationMs ? 1 : 0;
 }
 
 }  // namespace ocean

@@ -1,4 +1,5 @@
-// The ocean scene: init and frame with the sequencer's scene contract.
+// The ocean scene, the demo's first 60 seconds: init and frame with the sequencer's scene
+// contract. Its motion values are in ocean_motion.h, its drawing steps in ocean_layers.h.
 #pragma once
 
 namespace ocean {
