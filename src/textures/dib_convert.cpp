@@ -99,14 +99,25 @@ bool makeChannelMask(uint32_t mask, ChannelMask* channel) {
   return true;
 }
 
+namespace {
+
+uint64_t rowStride(const DibSource& source, int32_t width) {
+  return (static_cast<uint64_t>(width) * source.bitCount + 31) / 32 * 4;
+}
+
+}  // namespace
+
+bool dibRowsFit(const DibSource& source, int32_t width, int32_t height) {
+  const uint64_t rowBytes = (static_cast<uint64_t>(width) * source.bitCount + 7) / 8;
+  // The last row's padding may be missing from the file; its pixels may not.
+  const uint64_t needed = rowStride(source, width) * static_cast<uint64_t>(height - 1) + rowBytes;
+  return needed <= source.available;
+}
+
 bool convertDibRows(const DibSource& source, const DibTarget& target) {
   const RowConverter convert = pickConverter(source);
-  if (convert == nullptr) return false;
-  const uint64_t rowBits = static_cast<uint64_t>(target.width) * source.bitCount;
-  const uint64_t stride = (rowBits + 31) / 32 * 4;
-  // The last row's padding may be missing from the file; its pixels may not.
-  const uint64_t needed = stride * static_cast<uint64_t>(target.height - 1) + (rowBits + 7) / 8;
-  if (needed > source.available) return false;
+  if (convert == nullptr || !dibRowsFit(source, target.width, target.height)) return false;
+  const uint64_t stride = rowStride(source, target.width);
   for (int32_t r = 0; r < target.height; ++r) {
     convert(source.data + stride * static_cast<uint64_t>(r), target.width, source, target.row(r));
   }

@@ -43,6 +43,9 @@ struct DibTarget {
   }
 };
 
+// Whether the file holds every uncompressed row `target` needs; checked before allocating.
+bool dibRowsFit(const DibSource& source, int32_t width, int32_t height);
+
 // Both false when the pixel data end before the picture does. The RLE decoder writes only the
 // pixels the stream sets, so its target must start out black.
 bool convertDibRows(const DibSource& source, const DibTarget& target);

@@ -98,9 +98,12 @@ DibStatus readMasks(const uint8_t* file, size_t size, const DibLayout& layout, D
   return DibStatus::Ok;
 }
 
+bool isRle(const DibSource& source) {
+  return source.compression == kCompressionRle8 || source.compression == kCompressionRle4;
+}
+
 DibStatus convert(const DibSource& source, const DibTarget& target) {
-  const bool rle = source.compression == kCompressionRle8 || source.compression == kCompressionRle4;
-  const bool ok = rle ? decodeDibRle(source, target) : convertDibRows(source, target);
+  const bool ok = isRle(source) ? decodeDibRle(source, target) : convertDibRows(source, target);
   return ok ? DibStatus::Ok : DibStatus::Truncated;
 }
 
@@ -121,10 +124,13 @@ DibStatus decodeLocated(const uint8_t* file, size_t size, const DibLayout& layou
   target.width = h.width;
   target.topDown = h.height < 0;
   target.height = target.topDown ? -h.height : h.height;
+  if (!isRle(source) && !dibRowsFit(source, target.width, target.height)) {
+    return DibStatus::Truncated;
+  }
   const size_t bytes = static_cast<size_t>(target.width) * static_cast<size_t>(target.height) * 3;
   target.pixels = new (std::nothrow) uint8_t[bytes];
   if (target.pixels == nullptr) return DibStatus::OutOfMemory;
-  if (source.compression == kCompressionRle8 || source.compression == kCompressionRle4) {
+  if (isRle(source)) {
     std::memset(target.pixels, 0, bytes);  // pixels the stream skips stay black
   }
   const DibStatus converted = convert(source, target);

@@ -1,0 +1,26 @@
+// Writes small PNG files for the tests, the fuzz seeds and the bench through libpng, in any
+// colour type and depth, optionally interlaced, with a palette, a tRNS chunk or a gAMA chunk.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace png_test {
+
+struct PngSpec {
+  uint32_t width = 1;
+  uint32_t height = 1;
+  int colorType = 2;  // PNG_COLOR_TYPE_RGB
+  int bitDepth = 8;
+  bool interlaced = false;
+  std::vector<uint8_t> rows;     // height rows of packed samples, top row first
+  std::vector<uint8_t> palette;  // R, G, B triples
+  std::vector<uint8_t> trns;     // palette alphas, or one grey / RGB 16-bit triple
+  double gamma = 0;              // written as gAMA when > 0
+};
+
+std::vector<uint8_t> encodePng(const PngSpec& spec);
+bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes);
+
+}  // namespace png_test
