@@ -97,9 +97,15 @@ GLint textureParameter(GLenum parameter) {
   return value;
 }
 
+// One clock for the whole binary, as in the program: its texture table is never freed.
+DemoClock& sharedClock() {
+  static DemoClock* clock = new DemoClock;
+  return *clock;
+}
+
 class TextureLoad : public GlTest {
  protected:
-  DemoClock clock;
+  DemoClock& clock = sharedClock();
 };
 
 TEST_F(TextureLoad, BmpBottomRowIsAtTZero) {
