@@ -33,6 +33,15 @@ void convertIndexed(const uint8_t* src, int32_t width, const DibSource& s, uint8
   }
 }
 
+void convertIndexed8(const uint8_t* src, int32_t width, const DibSource& s, uint8_t* dst) {
+  for (int32_t x = 0; x < width; ++x, dst += 3) {
+    const uint8_t* rgb = s.palette.rgb[src[x]];
+    dst[0] = rgb[0];
+    dst[1] = rgb[1];
+    dst[2] = rgb[2];
+  }
+}
+
 void convertRgb555(const uint8_t* src, int32_t width, const DibSource&, uint8_t* dst) {
   for (int32_t x = 0; x < width; ++x, src += 2, dst += 3) {
     const uint16_t v = readLe16(src);
@@ -76,8 +85,8 @@ RowConverter pickConverter(const DibSource& s) {
   if (s.compression == kCompressionBitFields) return convertBitFields;
   switch (s.bitCount) {
     case 1:
-    case 4:
-    case 8: return convertIndexed;
+    case 4: return convertIndexed;
+    case 8: return convertIndexed8;
     case 16: return convertRgb555;
     case 24: return convertBgr24;
     case 32: return convertBgrx32;
