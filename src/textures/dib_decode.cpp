@@ -107,19 +107,18 @@ DibStatus convert(const DibSource& source, const DibTarget& target) {
   return ok ? DibStatus::Ok : DibStatus::Truncated;
 }
 
-DibStatus decodeLocated(const uint8_t* file, size_t size, const DibLayout& layout,
-                        RgbImage** image) {
-  const DibHeader& h = layout.header;
-  DibSource source;
-  source.data = file + layout.pixelOffset;
-  source.available = size - layout.pixelOffset;
-  source.bitCount = h.bitCount;
-  source.compression = h.compression;
-  readPalette(file, layout, &source.palette);
-  if (usesMasks(h)) {
-    const DibStatus masks = readMasks(file, size, layout, &source);
-    if (masks != DibStatus::Ok) return masks;
-  }
+DibStatus makeSource(const uint8_t* file, size_t size, const DibLayout& layout,
+                     DibSource* source) {
+  source->data = file + layout.pixelOffset;
+  source->available = size - layout.pixelOffset;
+  source->bitCount = layout.header.bitCount;
+  source->compression = layout.header.compression;
+  readPalette(file, layout, &source->palette);
+  return usesMasks(layout.header) ? readMasks(file, size, layout, source) : DibStatus::Ok;
+}
+
+// Allocates the output only once the file is known to hold every uncompressed row.
+DibStatus makeImage(const DibSource& source, const DibHeader& h, RgbImage** image) {
   DibTarget target;
   target.width = h.width;
   target.topDown = h.height < 0;
@@ -130,9 +129,7 @@ DibStatus decodeLocated(const uint8_t* file, size_t size, const DibLayout& layou
   const size_t bytes = static_cast<size_t>(target.width) * static_cast<size_t>(target.height) * 3;
   target.pixels = new (std::nothrow) uint8_t[bytes];
   if (target.pixels == nullptr) return DibStatus::OutOfMemory;
-  if (isRle(source)) {
-    std::memset(target.pixels, 0, bytes);  // pixels the stream skips stay black
-  }
+  if (isRle(source)) std::memset(target.pixels, 0, bytes);  // pixels the stream skips stay black
   const DibStatus converted = convert(source, target);
   if (converted == DibStatus::Ok) {
     *image = new (std::nothrow) RgbImage{target.width, target.height, target.pixels};
@@ -152,5 +149,8 @@ DibStatus decodeDib(const uint8_t* file, size_t size, RgbImage** image) {
   if (!depthAndCompressionAccepted(layout.header) || !sizeAccepted(layout.header)) {
     return DibStatus::Unsupported;
   }
-  return decodeLocated(file, size, layout, image);
+  DibSource source;
+  const DibStatus sourced = makeSource(file, size, layout, &source);
+  if (sourced != DibStatus::Ok) return sourced;
+  return makeImage(source, layout.header, image);
 }
