@@ -3,12 +3,13 @@
 # crash, leak, timeout or out-of-memory input lands in tests/textures/regressions/, which
 # `make test` replays. `make bench-textures` prints decoding throughput against stb_image.
 FUZZ_BUILD ?= build-fuzz
-FUZZ_SECONDS ?= 60
+FUZZ_SECONDS ?= 300
 FUZZ_REGRESSIONS := tests/textures/regressions
 
 .PHONY: fuzz bench-textures
 
 fuzz:
+	@scripts/deps fuzz
 	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 	  -DTAMSIREL_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target bmp_fuzzer png_fuzzer textures_fuzz_seeds
@@ -21,6 +22,8 @@ fuzz:
 	    $(FUZZ_BUILD)/corpus/$$kind $(FUZZ_BUILD)/seeds/$$kind || exit 1; \
 	done
 
-bench-textures: configure
+bench-textures:
+	@scripts/deps bench
+	@$(MAKE) --no-print-directory configure
 	@cmake --build $(BUILD) -j$(JOBS) --target textures_bench
 	@$(BUILD)/tools/bench/textures_bench
