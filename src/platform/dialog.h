@@ -28,6 +28,8 @@ struct DialogRect {
   int y = 0;
   int width = 0;
   int height = 0;
+
+  bool operator==(const DialogRect&) const = default;
 };
 
 struct DialogControl {

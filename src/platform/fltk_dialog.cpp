@@ -15,6 +15,7 @@
 #include <FL/x.H>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -29,7 +30,9 @@ struct Dialog {
   DialogProc proc = nullptr;
   Fl_Window* window = nullptr;
   std::vector<Fl_Widget*> widgets;  // one per template control, in template order
-  bool keepAbove = false;
+  bool keepAbove = false;  // placed by the procedure: above others, the frame's corner at placeX/Y
+  int placeX = 0;
+  int placeY = 0;
   bool ended = false;
   int result = 0;
 };
@@ -261,36 +264,83 @@ Fl_Window* buildWindow(Dialog& dialog) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Window-manager hints
+// Window-manager hints, given once the window manager has taken the mapped window: FLTK maps
+// on show() with its own placement rules.
 
-void sendWmState(Fl_Window* window, const char* state) {
+constexpr int kMapPolls = 100;  // a second at most
+constexpr int kMapPollMicroseconds = 10000;
+
+Atom atom(const char* name) { return XInternAtom(fl_display, name, False); }
+
+bool viewable(::Window xid) {
+  XWindowAttributes attributes{};
+  return XGetWindowAttributes(fl_display, xid, &attributes) != 0 &&
+         attributes.map_state == IsViewable;
+}
+
+void waitUntilViewable(::Window xid) {
+  XSync(fl_display, False);
+  for (int i = 0; i < kMapPolls && !viewable(xid); ++i) usleep(kMapPollMicroseconds);
+}
+
+void sendWmState(::Window xid, const char* state) {
   XEvent event{};
   event.xclient.type = ClientMessage;
-  event.xclient.window = fl_xid(window);
-  event.xclient.message_type = XInternAtom(fl_display, "_NET_WM_STATE", False);
+  event.xclient.window = xid;
+  event.xclient.message_type = atom("_NET_WM_STATE");
   event.xclient.format = 32;
   event.xclient.data.l[0] = 1;  // _NET_WM_STATE_ADD
-  event.xclient.data.l[1] = static_cast<long>(XInternAtom(fl_display, state, False));
+  event.xclient.data.l[1] = static_cast<long>(atom(state));
   event.xclient.data.l[3] = 1;  // sent by an application
   XSendEvent(fl_display, DefaultRootWindow(fl_display), False,
              SubstructureRedirectMask | SubstructureNotifyMask, &event);
 }
 
-// Motif hints: move only, title and border, so a window manager draws no close box.
-void removeCloseBox(Fl_Window* window) {
+// The frame the window manager put around the window: left, right, top, bottom in pixels.
+bool frameExtents(::Window xid, long extents[4]) {
+  Atom type = 0;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  if (XGetWindowProperty(fl_display, xid, atom("_NET_FRAME_EXTENTS"), 0, 4, False, XA_CARDINAL,
+                         &type, &format, &count, &after, &data) != Success) {
+    return false;
+  }
+  const bool found = data != nullptr && count == 4;
+  if (found) std::copy_n(reinterpret_cast<long*>(data), 4, extents);
+  if (data != nullptr) XFree(data);
+  return found;
+}
+
+// The outer frame's top-left corner at (x, y), as the dialog's placement means; FLTK places
+// the client area's corner there instead.
+void setFramePosition(Fl_Window* window, int x, int y) {
+  long extents[4] = {0, 0, 0, 0};
+  const ::Window xid = fl_xid(window);
+  for (int i = 0; i < kMapPolls && !frameExtents(xid, extents); ++i) usleep(kMapPollMicroseconds);
+  window->position(x + static_cast<int>(extents[0]), y + static_cast<int>(extents[2]));
+}
+
+// Motif hints: move only, title and border. Window managers that honour them draw no close box;
+// the others keep theirs, and a close from it is ignored.
+void removeCloseBox(::Window xid) {
   constexpr long kFunctionsAndDecorations = 1 | 2;
   constexpr long kFunctionMove = 4;
   constexpr long kDecorBorderAndTitle = 2 | 8;
-  long hints[5] = {kFunctionsAndDecorations, kFunctionMove, kDecorBorderAndTitle, 0, 0};
-  const Atom atom = XInternAtom(fl_display, "_MOTIF_WM_HINTS", False);
-  XChangeProperty(fl_display, fl_xid(window), atom, atom, 32, PropModeReplace,
-                  reinterpret_cast<unsigned char*>(hints), 5);
+  const long hints[5] = {kFunctionsAndDecorations, kFunctionMove, kDecorBorderAndTitle, 0, 0};
+  const Atom motif = atom("_MOTIF_WM_HINTS");
+  XChangeProperty(fl_display, xid, motif, motif, 32, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(hints), 5);
 }
 
-void applyWindowHints(Dialog& dialog) {
-  if (!dialog.window->shown() || fl_xid(dialog.window) == 0) return;
-  if (dialog.keepAbove) sendWmState(dialog.window, "_NET_WM_STATE_ABOVE");
-  if (!dialog.dialogTemplate->systemMenu) removeCloseBox(dialog.window);
+void applyWindowHints(Dialog& dialog, int x, int y) {
+  const ::Window xid = fl_xid(dialog.window);
+  if (xid == 0) return;
+  waitUntilViewable(xid);
+  if (!dialog.dialogTemplate->systemMenu) removeCloseBox(xid);
+  if (!dialog.keepAbove) return;
+  setFramePosition(dialog.window, x, y);
+  sendWmState(xid, "_NET_WM_STATE_ABOVE");
   XFlush(fl_display);
 }
 
@@ -311,8 +361,10 @@ void setButtonCheck(Dialog* dialog, int controlId, int state) {
 
 void placeTopmost(Dialog* dialog, int x, int y) {
   dialog->window->position(x, y);
+  dialog->placeX = x;
+  dialog->placeY = y;
   dialog->keepAbove = true;
-  applyWindowHints(*dialog);
+  if (dialog->window->shown()) applyWindowHints(*dialog, x, y);
 }
 
 void endDialog(Dialog* dialog, int result) {
@@ -331,7 +383,7 @@ bool displayAvailable() {
 
 void runModal(Dialog& dialog) {
   dialog.window->show();
-  applyWindowHints(dialog);
+  applyWindowHints(dialog, dialog.placeX, dialog.placeY);
   while (!dialog.ended && dialog.window->shown()) Fl::wait();
 }
 

@@ -1,10 +1,14 @@
-// Until the dialog is shown, the step answers as the dialog does when "Let's GO!" is pressed at
-// once: its opening defaults (800 x 600, 16 bpp, fullscreen) and result 1.
+// Start-up step 4: the setup dialog shown modally without an owner. A dialog that cannot be
+// shown at all (no display) counts as a cancel; the toolkit has already said why on stderr.
 #include "shell/setup_step.h"
 
+#include "platform/dialog.h"
 #include "shell/display_settings.h"
+#include "shell/setup_dialog.h"
 
 int runSetupStep() {
-  displaySettings = {800, 600, 16, 1};
-  return 1;
+  const int result = platform::showDialog(kSetupDialog, setupDialogProc);
+  if (result != platform::kDialogNotShown) return result;
+  setupCancelled = 1;
+  return 0;
 }
