@@ -1,0 +1,89 @@
+// Window-manager hints for the dialog over Xlib: extended window-manager states, frame extents
+// and Motif hints on FLTK's X window. Not here: anything FLTK does on its own.
+#include "platform/x11_window_hints.h"
+
+#include <FL/x.H>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+namespace platform::x11 {
+
+namespace {
+
+constexpr int kMapPolls = 100;  // a second at most
+constexpr int kMapPollMicroseconds = 10000;
+
+Atom atom(const char* name) { return XInternAtom(fl_display, name, False); }
+
+bool viewable(::Window xid) {
+  XWindowAttributes attributes{};
+  return XGetWindowAttributes(fl_display, xid, &attributes) != 0 &&
+         attributes.map_state == IsViewable;
+}
+
+void sendWmState(::Window xid, const char* state) {
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = xid;
+  event.xclient.message_type = atom("_NET_WM_STATE");
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = 1;  // _NET_WM_STATE_ADD
+  event.xclient.data.l[1] = static_cast<long>(atom(state));
+  event.xclient.data.l[3] = 1;  // sent by an application
+  XSendEvent(fl_display, DefaultRootWindow(fl_display), False,
+             SubstructureRedirectMask | SubstructureNotifyMask, &event);
+}
+
+// The frame the window manager put around the window: left, right, top, bottom in pixels.
+bool frameExtents(::Window xid, long extents[4]) {
+  Atom type = 0;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  if (XGetWindowProperty(fl_display, xid, atom("_NET_FRAME_EXTENTS"), 0, 4, False, XA_CARDINAL,
+                         &type, &format, &count, &after, &data) != Success) {
+    return false;
+  }
+  const bool found = data != nullptr && count == 4;
+  if (found) std::copy_n(reinterpret_cast<long*>(data), 4, extents);
+  if (data != nullptr) XFree(data);
+  return found;
+}
+
+}  // namespace
+
+bool waitUntilMapped(Fl_Window* window) {
+  const ::Window xid = fl_xid(window);
+  if (xid == 0) return false;
+  XSync(fl_display, False);
+  for (int i = 0; i < kMapPolls && !viewable(xid); ++i) usleep(kMapPollMicroseconds);
+  return viewable(xid);
+}
+
+// FLTK places the client area's corner where it is asked to; the frame goes around it.
+void placeFrame(Fl_Window* window, int x, int y) {
+  long extents[4] = {0, 0, 0, 0};
+  const ::Window xid = fl_xid(window);
+  for (int i = 0; i < kMapPolls && !frameExtents(xid, extents); ++i) usleep(kMapPollMicroseconds);
+  window->position(x + static_cast<int>(extents[0]), y + static_cast<int>(extents[2]));
+}
+
+void keepAbove(Fl_Window* window) { sendWmState(fl_xid(window), "_NET_WM_STATE_ABOVE"); }
+
+// Motif hints: move only, title and border. Window managers that honour them draw no close box;
+// openbox, for one, keeps its close box whatever the hints say.
+void removeCloseBox(Fl_Window* window) {
+  const ::Window xid = fl_xid(window);
+  constexpr long kFunctionsAndDecorations = 1 | 2;
+  constexpr long kFunctionMove = 4;
+  constexpr long kDecorBorderAndTitle = 2 | 8;
+  const long hints[5] = {kFunctionsAndDecorations, kFunctionMove, kDecorBorderAndTitle, 0, 0};
+  const Atom motif = atom("_MOTIF_WM_HINTS");
+  XChangeProperty(fl_display, xid, motif, motif, 32, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(hints), 5);
+}
+
+}  // namespace platform::x11
