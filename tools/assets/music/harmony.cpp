@@ -49,7 +49,7 @@ std::array<int, 4> padVoicing(Chord chord) {
     case Bb: return {50, 58, 62, 65};
     case F: return {48, 57, 60, 65};
     case C: return {48, 55, 60, 64};
-    case Gm: return {50, 55, 58, 62};
+    case Gm: return {50, 58, 62, 67};
     case A: return {49, 57, 61, 64};
   }
   return {50, 57, 62, 65};
