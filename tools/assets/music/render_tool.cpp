@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "soundtrack.h"
+#include "music/soundtrack.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
