@@ -1,0 +1,173 @@
+#!/usr/bin/env bash
+# One end-to-end case of the real demo, run inside scripts/with-display (DISPLAY is set, or unset
+# on purpose for the no-display cases). The demo starts in a temporary folder holding the asset
+# pack (when one was built) and a short tone of our own as "tamsirel.mp3"; keys come from xdotool.
+#
+#   run_case.sh CASE TAMSIREL_BINARY [ASSET_DIR]
+set -euo pipefail
+
+case_name=$1
+binary=$(realpath "$2")
+assets=${3:-}
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/tamsirel-e2e.XXXXXX")
+demo_pid=""
+cleanup() {
+  [ -n "$demo_pid" ] && kill "$demo_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL ($case_name): $*" >&2
+  exit 1
+}
+
+make_folder() {
+  mkdir "$work/run"
+  if [ -n "$assets" ] && [ -d "$assets" ]; then
+    for f in "$assets"/*; do ln -s "$f" "$work/run/"; done
+  fi
+  rm -f "$work/run/tamsirel.mp3"
+  case "$1" in
+    tone)
+      sox -n -r 44100 -c 2 "$work/tone.wav" synth 2 sine 440
+      lame --quiet "$work/tone.wav" "$work/run/tamsirel.mp3" ;;
+    text) echo "these are liner notes, not a sound" >"$work/run/tamsirel.mp3" ;;
+    none) ;;
+  esac
+}
+
+start_demo() {
+  (cd "$work/run" && exec env SDL_AUDIODRIVER=dummy "$binary") >"$work/out" 2>&1 &
+  demo_pid=$!
+}
+
+# The managed windows' ids and titles, one "id title" a line. xdotool's --name search misses
+# SDL's windowed title (a UTF-8 WM_NAME), so the titles come from _NET_WM_NAME, which SDL and
+# FLTK both set, for the windows openbox lists.
+window_titles() {
+  local w
+  for w in $(xprop -root _NET_CLIENT_LIST 2>/dev/null | sed -n 's/.*# //p' | tr -d ','); do
+    printf '%s %s\n' "$w" "$(xprop -id "$w" _NET_WM_NAME 2>/dev/null | sed -n 's/^[^"]*"\(.*\)"$/\1/p')"
+  done
+}
+
+# The id of a window whose title matches the extended regex $1, if one is shown now.
+window_matching() { window_titles | awk -v re="^$1\$" '{ id = $1; $1 = ""; sub(/^ /, "") } $0 ~ re { print id; exit }'; }
+
+# The id of a window whose title matches $1 within $2 seconds; empty if none (or the demo ended).
+wait_window() {
+  local deadline=$((SECONDS + $2)) id
+  while [ $SECONDS -lt $deadline ]; do
+    id=$(window_matching "$1")
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    kill -0 "$demo_pid" 2>/dev/null || return 0
+    sleep 0.1
+  done
+}
+
+# The setup dialog takes Enter for "Let's GO!" once it is shown; until then there is none.
+answer_dialog() {
+  local deadline=$((SECONDS + 10)) id
+  while [ $SECONDS -lt $deadline ]; do
+    id=$(window_matching 't a m s i r e l.*')
+    [ -n "$id" ] && { press "$id" Return; return 0; }
+    [ -n "$(window_matching '(pelorimo::brintal|Quor GL)')" ] && return 0
+    kill -0 "$demo_pid" 2>/dev/null || return 0
+    sleep 0.1
+  done
+}
+
+# Focuses the window and presses the key through XTEST, so press and release both arrive.
+press() {
+  xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1" >/dev/null 2>&1 || true
+  xdotool key "$2"
+}
+
+# The demo ends within $1 seconds with status $2.
+expect_status() {
+  local deadline=$((SECONDS + $1)) status=0
+  while kill -0 "$demo_pid" 2>/dev/null; do
+    [ $SECONDS -lt $deadline ] || fail "still running after $1 s"
+    sleep 0.1
+  done
+  wait "$demo_pid" || status=$?
+  demo_pid=""
+  [ "$status" = "$2" ] || { cat "$work/out" >&2; fail "exit status $status, expected $2"; }
+}
+
+current_mode() { xrandr --current | awk '/\*/ { print $1; exit }'; }
+
+demo_window() {
+  answer_dialog
+  local id
+  id=$(wait_window 'pelorimo::brintal' 30)
+  [ -n "$id" ] || { cat "$work/out" >&2; fail "no demo window"; }
+  # Let the loop run a moment so the music and the first scene have started.
+  sleep 0.5
+  kill -0 "$demo_pid" 2>/dev/null || fail "the demo ended by itself"
+  echo "$id"
+}
+
+expect_box_then() {
+  local id
+  id=$(wait_window "$1" 15)
+  [ -n "$id" ] || { cat "$work/out" >&2; fail "no \"$1\" box"; }
+  press "$id" "$2"
+}
+
+case "$case_name" in
+  escape)
+    make_folder tone; start_demo
+    window=$(demo_window)
+    press "$window" Escape
+    expect_status 10 0 ;;
+  close)
+    make_folder tone; start_demo
+    window=$(demo_window)
+    press "$window" alt+F4
+    expect_status 10 0 ;;
+  missing-music)
+    make_folder none; start_demo
+    expect_box_then 'ERROR!' Return
+    expect_status 10 1
+    [ -z "$(window_matching 'pelorimo::brintal')" ] || fail "a demo window opened" ;;
+  missing-music-no-display)
+    make_folder none; start_demo
+    expect_status 10 1
+    grep -qx 'ERROR!: File not found' "$work/out" || { cat "$work/out" >&2; fail "no File not found message"; } ;;
+  not-audio-no-display)
+    make_folder text; start_demo
+    expect_status 10 1
+    grep -qx 'ERROR!: Unknown file format' "$work/out" || { cat "$work/out" >&2; fail "no Unknown file format message"; } ;;
+  mode-refused-yes)
+    make_folder tone; start_demo
+    answer_dialog
+    expect_box_then 'Quor GL' Return
+    window=$(demo_window)
+    xprop -id "$window" _NET_WM_STATE | grep -q FULLSCREEN && fail "the window is fullscreen"
+    press "$window" Escape
+    expect_status 10 0 ;;
+  mode-refused-no)
+    make_folder tone; start_demo
+    answer_dialog
+    expect_box_then 'Quor GL' n
+    expect_box_then 'ERROR' Return
+    expect_status 10 1
+    [ -z "$(window_matching 'pelorimo::brintal')" ] || fail "a demo window opened" ;;
+  mode-switch)
+    before=$(current_mode)
+    [ "$before" = 1024x768 ] || fail "the server starts at $before, not 1024x768"
+    make_folder tone; start_demo
+    window=$(demo_window)
+    during=$(current_mode)
+    [ "$during" = 800x600 ] || fail "the screen is at $during while the demo runs, not 800x600"
+    press "$window" Escape
+    expect_status 10 0
+    after=$(current_mode)
+    [ "$after" = 1024x768 ] || fail "the screen stayed at $after after the demo" ;;
+  *)
+    fail "unknown case" ;;
+esac
+echo "PASS ($case_name)"
