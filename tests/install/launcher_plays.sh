@@ -1,54 +1,65 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix, starts the installed launcher from an unrelated
-# folder under a private X server, and checks that the demo window opens and Escape ends it with
-# status 0.
+# folder under a private X server (scripts/with-display), and checks that the demo window opens
+# and Escape ends it with status 0.
 set -euo pipefail
-build=$1
+build=$(realpath "$1")
+source_dir=$(realpath "$(dirname "$0")/../..")
+
+if [ -z "${DISPLAY:-}" ]; then
+  exec "$source_dir/scripts/with-display" --screen 800x600 "$0" "$@"
+fi
+
 work=$(mktemp -d)
-xvfb_pid="" wm_pid="" demo_pid=""
+demo_pid=""
 cleanup() {
-  for pid in $demo_pid $wm_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
+  [ -n "$demo_pid" ] && kill "$demo_pid" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
-for f in bin/tamsirel lib/tamsirel/tamsirel share/tamsirel/tamsirel.mp3 share/tamsirel/foret11.bmp \
+for f in bin/tamsirel lib/tamsirel/tamsirel share/tamsirel/tamsirel.mp3 \
+         share/tamsirel/foret11.bmp share/tamsirel/mapocean.png \
          share/applications/tamsirel.desktop share/icons/hicolor/256x256/apps/tamsirel.png; do
-  [ -e "$work/prefix/$f" ] || { echo "not installed: $f"; exit 1; }
+  [ -e "$work/prefix/$f" ] || fail "not installed: $f"
 done
+if [ -x "$build/tools/capture/tamsirel-capture" ]; then
+  [ -x "$work/prefix/bin/tamsirel-capture" ] || fail "not installed: bin/tamsirel-capture"
+fi
 
-display=:$(( 200 + RANDOM % 500 ))
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 & xvfb_pid=$!
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 & wm_pid=$!
+# SDL sets the title as UTF-8, which xdotool's --name search misses; read _NET_WM_NAME instead.
+window_titled() {
+  local w
+  for w in $(xprop -root _NET_CLIENT_LIST 2>/dev/null | sed -n 's/.*# //p' | tr -d ','); do
+    xprop -id "$w" _NET_WM_NAME 2>/dev/null | grep -qE "= \"$1" && { echo "$w"; return; }
+  done
+}
+wait_for_window() {
+  local id
+  for _ in $(seq 200); do
+    id=$(window_titled "$1")
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    kill -0 "$demo_pid" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
 
 mkdir "$work/elsewhere" && cd "$work/elsewhere"
-SDL_AUDIODRIVER=dummy "$work/prefix/bin/tamsirel" & demo_pid=$!
+SDL_AUDIODRIVER=dummy "$work/prefix/bin/tamsirel" >"$work/out" 2>&1 &
+demo_pid=$!
 
-# The setup dialog, when it is shown, takes Enter for "Let's GO!".
-for _ in $(seq 100); do
-  if dialog=$(xdotool search --name "^t a m s i r e l" 2>/dev/null | head -n 1) && [ -n "$dialog" ]; then
-    xdotool windowactivate --sync "$dialog" key Return 2>/dev/null || xdotool key Return
-    break
-  fi
-  xdotool search --name "^pelorimo::brintal$" >/dev/null 2>&1 && break
-  sleep 0.1
-done
-window=""
-for _ in $(seq 200); do
-  window=$(xdotool search --name "^pelorimo::brintal$" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-  kill -0 "$demo_pid" 2>/dev/null || { echo "the demo ended before its window opened"; exit 1; }
-  sleep 0.1
-done
-[ -n "$window" ] || { echo "no pelorimo::brintal window"; exit 1; }
+dialog=$(wait_for_window "t a m s i r e l") || fail "no setup dialog: $(cat "$work/out")"
+xdotool windowactivate --sync "$dialog" key Return
+window=$(wait_for_window "pelorimo::brintal") || fail "no demo window: $(cat "$work/out")"
 sleep 1
 xdotool windowactivate --sync "$window" 2>/dev/null || true
 xdotool key Escape
-status=0
 for _ in $(seq 100); do kill -0 "$demo_pid" 2>/dev/null || break; sleep 0.1; done
+status=0
 wait "$demo_pid" || status=$?
 demo_pid=""
-[ "$status" -eq 0 ] || { echo "exit status $status"; exit 1; }
+[ "$status" -eq 0 ] || fail "exit status $status: $(cat "$work/out")"
 echo "installed launcher played and quit with status 0"
