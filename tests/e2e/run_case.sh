@@ -10,6 +10,9 @@ case_name=$1
 binary=$(realpath "$2")
 assets=${3:-}
 
+# shellcheck source=../../scripts/lib/x-windows.sh
+. "$(dirname "$0")/../../scripts/lib/x-windows.sh"
+
 work=$(mktemp -d "${TMPDIR:-/tmp}/tamsirel-e2e.XXXXXX")
 demo_pid=""
 cleanup() {
@@ -43,19 +46,6 @@ start_demo() {
   demo_pid=$!
 }
 
-# The managed windows' ids and titles, one "id title" a line. xdotool's --name search misses
-# SDL's windowed title (a UTF-8 WM_NAME), so the titles come from _NET_WM_NAME, which SDL and
-# FLTK both set, for the windows openbox lists.
-window_titles() {
-  local w
-  for w in $(xprop -root _NET_CLIENT_LIST 2>/dev/null | sed -n 's/.*# //p' | tr -d ','); do
-    printf '%s %s\n' "$w" "$(xprop -id "$w" _NET_WM_NAME 2>/dev/null | sed -n 's/^[^"]*"\(.*\)"$/\1/p')"
-  done
-}
-
-# The id of a window whose title matches the extended regex $1, if one is shown now.
-window_matching() { window_titles | awk -v re="^$1\$" '{ id = $1; $1 = ""; sub(/^ /, "") } $0 ~ re { print id; exit }'; }
-
 # The id of a window whose title matches $1 within $2 seconds; empty if none (or the demo ended).
 wait_window() {
   local deadline=$((SECONDS + $2)) id
@@ -67,7 +57,7 @@ wait_window() {
   done
 }
 
-# The setup dialog takes Enter for "Let's GO!" once it is shown; until then there is none.
+# Enter in the setup dialog is "Let's GO!": 800 x 600, fullscreen, 16 bpp.
 answer_dialog() {
   local deadline=$((SECONDS + 10)) id
   while [ $SECONDS -lt $deadline ]; do
@@ -77,12 +67,6 @@ answer_dialog() {
     kill -0 "$demo_pid" 2>/dev/null || return 0
     sleep 0.1
   done
-}
-
-# Focuses the window and presses the key through XTEST, so press and release both arrive.
-press() {
-  xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1" >/dev/null 2>&1 || true
-  xdotool key "$2"
 }
 
 # The demo ends within $1 seconds with status $2.
