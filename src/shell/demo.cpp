@@ -38,7 +38,10 @@ bool chooseWindowStyle(platform::WindowStyle* style) {
   style->width = demoClock->width;
   style->height = demoClock->height;
   style->fullscreen = demoClock->fullscreen != 0;
-  if (style->fullscreen) platform::current().showCursor(false);
+  if (style->fullscreen) {
+    restoreDisplayAtExit();
+    platform::current().showCursor(false);
+  }
   return true;
 }
 

@@ -2,6 +2,8 @@
 // closest depth at that resolution; the mode itself changes when the window is shown.
 #include "shell/display_switch.h"
 
+#include <cstdlib>
+
 #include "core/demo_clock.h"
 #include "shell/shell_boxes.h"
 
@@ -27,4 +29,11 @@ bool switchDisplay(platform::WindowStyle* style) {
   }
   shellErrorBox("Program Will Now Close.", platform::BoxIcon::Stop);
   return false;
+}
+
+void restoreDisplayAtExit() {
+  static bool registered = false;
+  if (registered) return;
+  registered = true;
+  std::atexit([] { platform::current().restoreDisplayMode(); });
 }

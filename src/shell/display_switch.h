@@ -8,3 +8,8 @@
 // the clock's fullscreen flag and returns true; No shows "Program Will Now Close." and returns
 // false.
 bool switchDisplay(platform::WindowStyle* style);
+
+// The X server keeps a fullscreen mode after the process ends, where the platform the demo was
+// written for gives it back; so exits that skip shutdown (fatalError) restore it on their way out.
+// Registered once; a no-op after shutdown has restored the mode.
+void restoreDisplayAtExit();

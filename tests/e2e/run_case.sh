@@ -151,6 +151,12 @@ case "$case_name" in
     expect_status 10 0
     after=$(current_mode)
     [ "$after" = 1024x768 ] || fail "the screen stayed at $after after the demo" ;;
+  fatal-error-in-fullscreen)
+    make_folder tone; start_demo
+    expect_box_then 'ERROR!' Return
+    expect_status 10 1
+    after=$(current_mode)
+    [ "$after" = 1024x768 ] || fail "the screen stayed at $after after the fatal error" ;;
   *)
     fail "unknown case" ;;
 esac
