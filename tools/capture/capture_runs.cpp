@@ -1,0 +1,45 @@
+// The stepping loops of the shot and stream runs.
+#include "capture_runs.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string where(const CaptureSession& session, const Scene* scenes) {
+  return std::string(scenes[session.scene()].name) + " " + std::to_string(session.elapsed()) + " ms";
+}
+
+}  // namespace
+
+bool runShots(CaptureSession* session, VirtualClock* clock, ShotPlan* plan, const Scene* scenes,
+              const ShotWriter& write, Progress* progress) {
+  while (!plan->done()) {
+    const int scene = session->scene();
+    const int32_t elapsed = session->elapsed();
+    if (const Shot* missed = plan->missed(scene, elapsed)) {
+      std::fprintf(stderr, "tamsirel-capture: the %s scene draws no frame at %d ms (for %s)\n",
+                   scenes[missed->scene].name, missed->ms, missed->file.c_str());
+      return false;
+    }
+    const std::vector<Shot> due = plan->takeDue(scene, elapsed);
+    const int64_t ms = plan->stepFor(scene, elapsed, clock->regularStep());
+    const FrameHandler handler = [&](const FrameInfo& info) { return due.empty() || write(due, info); };
+    if (!session->step(ms, handler)) return false;
+    progress->update(session->framesDrawn(), where(*session, scenes));
+  }
+  progress->finish(session->framesDrawn());
+  return true;
+}
+
+int64_t streamFrameCount(int64_t durationMs, int fps) { return (durationMs * fps + 999) / 1000; }
+
+bool runStream(CaptureSession* session, VirtualClock* clock, int64_t durationMs,
+               const FrameHandler& onFrame, Progress* progress) {
+  while (static_cast<int64_t>(session->sinceStart()) < durationMs) {
+    if (!session->step(clock->regularStep(), onFrame)) return false;
+    progress->update(session->framesDrawn(), std::to_string(session->sinceStart() / 1000) + " s");
+  }
+  progress->finish(session->framesDrawn());
+  return true;
+}

@@ -1,0 +1,94 @@
+// Wiring the platform entries, the demo objects, the offscreen context and the chosen run.
+#include "run_capture.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "bench.h"
+#include "capture_outputs.h"
+#include "console_platform.h"
+#include "demo_objects.h"
+#include "offscreen_gl.h"
+#include "scenes/scene_table.h"
+#include "silent_sound.h"
+
+namespace {
+
+StreamOutputs* unfinishedOutputs = nullptr;
+
+void abandonOutputs() {
+  if (unfinishedOutputs != nullptr) unfinishedOutputs->abandon();
+}
+
+// The demo reads its files by bare name from the folder it runs in. `clock` null: the real one.
+bool startDemo(const CaptureOptions& options, VirtualClock* clock) {
+  installConsoleBoxes();
+  installSilentSound();
+  if (clock != nullptr) installVirtualClock(clock);
+  if (chdir(options.assets.c_str()) != 0) {
+    std::fprintf(stderr, "tamsirel-capture: cannot enter %s: %s\n", options.assets.c_str(),
+                 std::strerror(errno));
+    return false;
+  }
+  createDemoObjects();
+  return openOffscreenGl(options.width, options.height);
+}
+
+int captureShots(const CaptureOptions& options) {
+  VirtualClock clock(options.fps);
+  if (!startDemo(options, &clock)) return 1;
+  CaptureSession session(&clock);
+  session.start({kDemoScenes, startMusic});
+  ShotPlan plan(options.shots);
+  Progress progress(0);
+  const ShotWriter write = pngShotWriter(options.width, options.height);
+  return runShots(&session, &clock, &plan, kDemoScenes, write, &progress) ? 0 : 1;
+}
+
+VideoSpec videoSpec(const CaptureOptions& options, const VirtualClock& clock) {
+  const MusicStart& music = musicStart();
+  // The first frame starts now; the music started in the first step, when no time passed.
+  const int32_t offset = static_cast<int32_t>(music.millisecond - static_cast<uint32_t>(clock.now()));
+  return {options.videoFile, options.width, options.height, options.fps, options.durationMs,
+          music.started ? music.file : std::string(), offset};
+}
+
+int captureStream(const CaptureOptions& options) {
+  VirtualClock clock(options.fps);
+  if (!startDemo(options, &clock)) return 1;
+  CaptureSession session(&clock);
+  session.start({kDemoScenes, startMusic});
+  StreamOutputs outputs;
+  const VideoSpec spec = videoSpec(options, clock);
+  if (!outputs.open(options.framesDir, options.videoFile.empty() ? nullptr : &spec)) return 1;
+  unfinishedOutputs = &outputs;
+  setExitCleanup(abandonOutputs);
+  Progress progress(streamFrameCount(options.durationMs, options.fps));
+  const FrameHandler write = [&](const FrameInfo& info) {
+    return outputs.write(info, options.width, options.height);
+  };
+  const bool drawn = runStream(&session, &clock, options.durationMs, write, &progress);
+  setExitCleanup(nullptr);
+  if (drawn && outputs.finish()) return 0;
+  outputs.abandon();
+  return 1;
+}
+
+}  // namespace
+
+int runCapture(const CaptureOptions& options) {
+  switch (options.mode) {
+    case CaptureMode::Shots:
+      return captureShots(options);
+    case CaptureMode::Stream:
+      return captureStream(options);
+    case CaptureMode::Bench:
+      return startDemo(options, nullptr) ? runBench(options.width, options.height) : 1;
+    case CaptureMode::Help:
+      break;
+  }
+  return 0;
+}

@@ -1,0 +1,60 @@
+// The real sound layer on SDL's dummy audio driver opens and checks the file; starting a stream
+// only notes the time.
+#include "silent_sound.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/platform.h"
+
+namespace {
+
+MusicStart music;
+
+bool silentInit(int mixRate, int channels, unsigned flags) {
+  // No audio device is opened, whatever the environment asks for.
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  return platform::real().soundInit(mixRate, channels, flags);
+}
+
+platform::SoundStream* checkedMpeg(const char* fileName, unsigned mode) {
+  platform::SoundStream* stream = platform::real().streamOpenMpeg(fileName, mode);
+  if (stream != nullptr) music.file = std::filesystem::absolute(fileName).string();
+  return stream;
+}
+
+platform::SoundStream* checkedWav(const char* fileName, unsigned mode) {
+  platform::SoundStream* stream = platform::real().streamOpenWav(fileName, mode);
+  if (stream != nullptr) music.file = std::filesystem::absolute(fileName).string();
+  return stream;
+}
+
+void noteStart() {
+  music.started = true;
+  music.millisecond = platform::milliseconds();
+}
+
+int silentStreamPlay(int channel, platform::SoundStream* stream) {
+  if (stream == nullptr) return -1;
+  noteStart();
+  return channel >= 0 ? channel : 0;
+}
+
+int silentSongPlay(platform::SoundSong* song) {
+  if (song == nullptr) return -1;
+  noteStart();
+  return 1;
+}
+
+}  // namespace
+
+void installSilentSound() {
+  platform::Platform& p = platform::current();
+  p.soundInit = silentInit;
+  p.streamOpenMpeg = checkedMpeg;
+  p.streamOpenWav = checkedWav;
+  p.streamPlay = silentStreamPlay;
+  p.musicPlaySong = silentSongPlay;
+}
+
+const MusicStart& musicStart() { return music; }
