@@ -29,17 +29,12 @@ if [ -x "$build/tools/capture/tamsirel-capture" ]; then
   [ -x "$work/prefix/bin/tamsirel-capture" ] || fail "not installed: bin/tamsirel-capture"
 fi
 
-# SDL sets the title as UTF-8, which xdotool's --name search misses; read _NET_WM_NAME instead.
-window_titled() {
-  local w
-  for w in $(xprop -root _NET_CLIENT_LIST 2>/dev/null | sed -n 's/.*# //p' | tr -d ','); do
-    xprop -id "$w" _NET_WM_NAME 2>/dev/null | grep -qE "= \"$1" && { echo "$w"; return; }
-  done
-}
+source "$source_dir/scripts/lib/x-windows.sh"
+
 wait_for_window() {
   local id
   for _ in $(seq 200); do
-    id=$(window_titled "$1")
+    id=$(window_matching "$1")
     [ -n "$id" ] && { echo "$id"; return 0; }
     kill -0 "$demo_pid" 2>/dev/null || return 1
     sleep 0.1
@@ -51,12 +46,11 @@ mkdir "$work/elsewhere" && cd "$work/elsewhere"
 SDL_AUDIODRIVER=dummy "$work/prefix/bin/tamsirel" >"$work/out" 2>&1 &
 demo_pid=$!
 
-dialog=$(wait_for_window "t a m s i r e l") || fail "no setup dialog: $(cat "$work/out")"
-xdotool windowactivate --sync "$dialog" key Return
+dialog=$(wait_for_window "t a m s i r e l.*") || fail "no setup dialog: $(cat "$work/out")"
+press "$dialog" Return
 window=$(wait_for_window "pelorimo::brintal") || fail "no demo window: $(cat "$work/out")"
 sleep 1
-xdotool windowactivate --sync "$window" 2>/dev/null || true
-xdotool key Escape
+press "$window" Escape
 for _ in $(seq 100); do kill -0 "$demo_pid" 2>/dev/null || break; sleep 0.1; done
 status=0
 wait "$demo_pid" || status=$?
