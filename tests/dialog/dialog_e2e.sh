@@ -8,6 +8,7 @@ set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 with_display="$here/../../scripts/with-display"
+source "$here/../../scripts/lib/x-windows.sh"
 binary=$(realpath "$1")
 shift
 all_cases=(enter_at_once escape huh_button alt_f4_does_nothing alt_f_then_enter
@@ -42,14 +43,8 @@ start_demo() {
   demo_pid=$!
 }
 
-# The id of the mapped window titled exactly $1, empty when there is none. (xdotool's search
-# misses titles set as UTF-8 text, as SDL sets them.)
-find_window() {
-  local id
-  for id in $(xwininfo -root -tree | grep -F "\"$1\":" | awk '{print $1}'); do
-    xwininfo -id "$id" | grep -q 'Map State: IsViewable' && { echo "$id"; return; }
-  done
-}
+# The id of the shown window titled exactly $1 (a plain title, no regex characters).
+find_window() { window_matching "$1"; }
 
 # Waits up to $2 tenths of a second for a window titled $1; prints its id.
 wait_window() {
@@ -105,7 +100,7 @@ expect_window_of_size() {  # window id, width, height
 }
 
 # Keys go to the focused window: wait until the dialog has the focus, as it should on opening.
-press() {
+press_in_dialog() {
   local dialog
   dialog=$(($(find_window "$dialog_title")))
   for _ in $(seq 50); do
@@ -151,7 +146,7 @@ case_enter_at_once() {  # screen 800x600
   read -r left right top bottom <<<"$(frame_extents "$dialog")"
   [ $((x - left)) = 335 ] && [ $((y - top)) = 237 ] ||
     fail "dialog frame at $((x - left)),$((y - top)), expected 335,237 on an 800x600 screen"
-  press Return
+  press_in_dialog Return
   local demo
   demo=$(wait_window "$demo_title" 100) || fail "no demo window after Enter"
   expect_size "$demo" 800 600
@@ -161,7 +156,7 @@ case_enter_at_once() {  # screen 800x600
 case_escape() {  # screen 1024x768
   start_demo
   wait_window "$dialog_title" 100 >/dev/null || fail "no dialog"
-  press Escape
+  press_in_dialog Escape
   expect_no_demo_window_and_status_0
 }
 
@@ -182,18 +177,18 @@ case_huh_button() {  # screen 1024x768: a mouse click in the middle of "Huh?"
 case_alt_f4_does_nothing() {  # screen 1024x768
   start_demo
   wait_window "$dialog_title" 100 >/dev/null || fail "no dialog"
-  press alt+F4
+  press_in_dialog alt+F4
   sleep 1
   kill -0 "$demo_pid" 2>/dev/null || fail "the dialog closed on Alt+F4"
   [ -n "$(find_window "$dialog_title")" ] || fail "the dialog went away"
-  press Escape
+  press_in_dialog Escape
   expect_no_demo_window_and_status_0
 }
 
 case_alt_f_then_enter() {  # screen 1024x768: a window of the chosen size, not fullscreen
   start_demo
   wait_window "$dialog_title" 100 >/dev/null || fail "no dialog"
-  press alt+f Return
+  press_in_dialog alt+f Return
   local demo
   demo=$(wait_window "$demo_title" 100) || fail "no demo window"
   sleep 1
@@ -205,7 +200,7 @@ case_alt_f_then_enter() {  # screen 1024x768: a window of the chosen size, not f
 case_keyboard_640x480_fullscreen() {  # screen 640x480: Tab to the check box, Up to 640x480
   start_demo
   wait_window "$dialog_title" 100 >/dev/null || fail "no dialog"
-  press Tab Tab Up Up Up Return
+  press_in_dialog Tab Tab Up Up Up Return
   local demo
   demo=$(wait_window "$demo_title" 100) || fail "no demo window"
   expect_size "$demo" 640 480
@@ -215,7 +210,7 @@ case_keyboard_640x480_fullscreen() {  # screen 640x480: Tab to the check box, Up
 case_keyboard_640x480_window() {  # screen 1024x768: Alt+F takes the focus to the box too
   start_demo
   wait_window "$dialog_title" 100 >/dev/null || fail "no dialog"
-  press alt+f Up Up Up Return
+  press_in_dialog alt+f Up Up Up Return
   local demo
   demo=$(wait_window "$demo_title" 100) || fail "no demo window"
   sleep 1
@@ -248,7 +243,7 @@ if [ "${DIALOG_E2E_INSIDE:-}" = 1 ]; then
 fi
 
 for tool in Xvfb openbox xdotool xwininfo xprop sox lame; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+  command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed (scripts/deps test)"; exit 1; }
 done
 
 [ $# -gt 0 ] || set -- "${all_cases[@]}"
