@@ -1,19 +1,96 @@
-// Placeholder until the scene is drawn: clears the screen and keeps the scene's duration.
+// The pyramid scene: one GL state set by init for the whole scene (texturing, depth test
+// GL_LEQUAL, transparency blending, no culling, white clear colour, a fixed 4:3 projection), in
+// which every frame draws pyramid, ground and sky. It leaves that state behind, modelview selected.
 #include "scenes/pyramid/pyramid_scene.h"
 
 #include <GL/gl.h>
+#include <GL/glu.h>
 
 #include "core/demo_clock.h"
+#include "scenes/pyramid/pyramid_drawing.h"
+#include "scenes/pyramid/pyramid_motion.h"
+#include "textures/png_bind.h"
 
 namespace pyramid {
 
-int init() { return 1; }
+PyramidScene pyramidScene;
+
+namespace {
+
+uint32_t loadTexture(const char* fileName, int mipmap) {
+  return pngBind(fileName, mipmap, kPngSolid, nullptr, GL_REPEAT, GL_LINEAR, GL_LINEAR);
+}
+
+void setUpState() {
+  glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+  glEnable(GL_DEPTH_TEST);
+  glDepthFunc(GL_LEQUAL);
+  glEnable(GL_TEXTURE_2D);
+  glCullFace(GL_BACK);
+  glDisable(GL_CULL_FACE);
+}
+
+void setUpProjection() {
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  // A fixed 4:3 whatever the window's shape: in another shape the picture is stretched.
+  gluPerspective(90.0, 1.3333333333333333, 0.1, 100.0);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+}
+
+void setUpBlending() {
+  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glDisable(GL_CULL_FACE);
+}
+
+void setGeometry(PyramidScene& scene) {
+  scene.pyramidHalfWidth = 2.0f;
+  scene.apexHeight = 3.0f;
+  scene.pyramidHalfDepth = 2.0f;
+  scene.groundHalfWidth = 64.0f;
+  scene.groundHalfDepth = 64.0f;
+  scene.skyHeight = 16.0f;
+}
+
+void lookAtOrigin(const Eye& eye) {
+  glLoadIdentity();
+  gluLookAt(eye.x, eye.y, eye.z, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
+}
+
+}  // namespace
+
+int init() {
+  PyramidScene& scene = pyramidScene;
+  setUpState();
+  scene.pyramidTexture = loadTexture("mappyra.png", kPngNoMipmaps);
+  scene.groundTexture = loadTexture("mapsol.png", kPngSimpleMipmaps);
+  scene.skyTexture = loadTexture("mapciel.png", kPngSimpleMipmaps);
+  setUpProjection();
+  setUpBlending();
+  setGeometry(scene);
+  glClearColor(1.0f, 1.0f, 1.0f, 0.0f);
+  scene.orbitAngle = 0.0f;
+  scene.pyramidList = compilePyramidList(scene);
+  scene.zoom = kZoomLow;
+  scene.zoomRate = 0.2f;
+  scene.lastValidEye = eyePosition(scene);
+  return 1;
+}
 
 int frame() {
-  glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+  PyramidScene& scene = pyramidScene;
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  animate(scene, demoClock->frameTime);
+  lookAtOrigin(viewEye(scene));
+  drawPyramid(scene);
+  drawGround(scene);
+  drawUpperSky(scene);
+  drawLowerSky(scene);
   demoClock->endFrame();
-  return demoClock->elapsed > 40000 ? 1 : 0;
+  return demoClock->elapsed > kPyramidDurationMs ? 1 : 0;
 }
 
 }  // namespace pyramid

@@ -1,4 +1,5 @@
-// The pyramid scene: init and frame with the sequencer's scene contract.
+// The pyramid scene, the demo's 40 seconds after the ocean: init and frame with the sequencer's
+// scene contract. Its state and motion are in pyramid_motion.h, its drawing in pyramid_drawing.h.
 #pragma once
 
 namespace pyramid {
