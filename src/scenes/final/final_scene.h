@@ -1,7 +1,14 @@
-// The final scene: init and frame with the sequencer's scene contract.
+// The final scene: the breathing, fogged tube with the swaying camera and the winged flare on
+// the keyframe path. It never ends; the demo stays in it until the viewer quits.
 #pragma once
 
 namespace finalscene {
+
 int init();
 int frame();
+
+// The parts of init, so a test can fill the texture slots itself and set up only the GL.
+int loadTextures();
+void setUpView();
+
 }  // namespace finalscene

@@ -1,7 +1,14 @@
-// The forest scene: init and frame with the sequencer's scene contract.
+// The forest scene: twelve picture tiles cut by masks over three drifting water layers, for 20
+// seconds of its own clock.
 #pragma once
 
 namespace forest {
+
 int init();
 int frame();
+
+// The parts of init, so a test can fill the texture slots itself and set up only the GL.
+int loadTextures();
+void setUpView();
+
 }  // namespace forest

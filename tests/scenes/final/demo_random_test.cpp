@@ -1,0 +1,25 @@
+// The program's own generator gives the classic 15-bit sequence from state 1.
+#include "scenes/final/demo_random.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(DemoRand, GivesTheClassicSequenceFromStateOne) {
+  resetDemoRandForTesting();
+  const int expected[] = {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464};
+  for (int value : expected) EXPECT_EQ(demoRand(), value);
+}
+
+TEST(DemoRand, StaysWithinFifteenBits) {
+  resetDemoRandForTesting();
+  int largest = 0;
+  for (int i = 0; i < 100000; ++i) {
+    const int value = demoRand();
+    ASSERT_GE(value, 0);
+    largest = std::max(largest, value);
+  }
+  EXPECT_EQ(largest, 32767);
+}
+
+}  // namespace
