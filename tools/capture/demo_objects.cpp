@@ -3,24 +3,11 @@
 
 #include "audio/music_player.h"
 #include "core/demo_clock.h"
-
-// The flying object belongs to the final scene; until that scene provides it there is nothing
-// to create, as in the demo's own start-up.
-#if __has_include("scenes/final/winged_flare.h")
 #include "scenes/final/winged_flare.h"
-
-namespace {
-void createWingedFlare() { wingedFlare = new WingedFlare(); }
-}  // namespace
-#else
-namespace {
-void createWingedFlare() {}
-}  // namespace
-#endif
 
 void createDemoObjects() {
   demoClock = new DemoClock();
-  createWingedFlare();
+  wingedFlare = new WingedFlare();
   musicPlayer = new MusicPlayer("tamsirel.mp3", kSoundMpegStream, 0, 0);
 }
 
