@@ -139,19 +139,6 @@ TEST_F(OceanPixels, SeaBelowAndSkyAboveTheHorizonScaleWithFade) {
   }
 }
 
-TEST_F(OceanPixels, SeaAndSkyAtHalfFadeAreHalfAsBright) {
-  fillSlots(ocean::kOceanSlot, ocean::kFoamSlot, {255, 0, 0});
-  fillSlots(ocean::kCloudSlot, ocean::kMistSlot, {0, 0, 255});
-  drawAt(10000);
-  const Rgb seaHalf = readPixel(kWidth / 2, 10);
-  const Rgb skyHalf = readPixel(kWidth / 2, 40);
-  drawAt(26000);
-  const Rgb seaFull = readPixel(kWidth / 2, 10);
-  const Rgb skyFull = readPixel(kWidth / 2, 40);
-  EXPECT_NEAR(seaHalf.r, seaFull.r / 2.0, 1.5);
-  EXPECT_NEAR(skyHalf.b, skyFull.b / 2.0, 1.5);
-}
-
 TEST_F(OceanPixels, LogoTilesSitInTheirGridPlaces) {
   for (int slot = ocean::kFirstLogoSlot; slot < kSlots; ++slot) {
     demoClock->textures[slot] = rowsTexture({logoTileColour(slot), logoTileColour(slot)});
