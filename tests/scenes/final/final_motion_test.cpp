@@ -50,18 +50,6 @@ TEST(FinalMotion, NoFrameTimeHoldsCameraAndScrollButTheTubeBreathes) {
   EXPECT_NE(scene.tunnelRadius[0], before.tunnelRadius[0]);
 }
 
-TEST(FinalMotion, CameraSwaysWithinItsAngles) {
-  FinalScene scene;
-  for (int frame = 0; frame < 2000; ++frame) {
-    animate(scene, frame * 20, 20);
-    ASSERT_LE(std::fabs(scene.cameraPitch), 9.0f);
-    ASSERT_LE(std::fabs(scene.cameraYaw), 10.0f);
-    ASSERT_LE(std::fabs(scene.cameraRollSwing), 21.0f);
-  }
-  // 40 s at 0.15 degrees a second.
-  EXPECT_NEAR(scene.cameraRoll, 6.0f, 1e-3f);
-}
-
 TEST(FinalMotion, FlareStartsSevenHundredMillisecondsAlongThePath) {
   buildSplineBasis();
   FinalScene scene;

@@ -1,12 +1,12 @@
 // The keyframe path: the basis table, the positions the keys fix, and the loop that carries the
 // flare on past the last key. Counts heap allocations to show the table is made only once.
+#include "core/keyframe_path.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
 #include <new>
-
-#include "core/keyframe_path.h"
 
 namespace {
 int allocations = 0;
@@ -61,9 +61,8 @@ TEST_F(KeyframePath, PassesThroughKeysAndHalfWayValues) {
   const struct {
     int32_t time;
     float z;
-  } cases[] = {{0, -3.0f},      {1000, -5.0f},    {5000, -1.0f},   {500, -4.25f},
-               {1500, -3.625f}, {2500, -1.75f},   {3500, -2.625f}, {4500, -2.125f},
-               {5500, -0.0625f}, {700, -4.736f}};
+  } cases[] = {{0, -3.0f},     {1000, -5.0f},   {5000, -1.0f},   {500, -4.25f},    {1500, -3.625f},
+               {2500, -1.75f}, {3500, -2.625f}, {4500, -2.125f}, {5500, -0.0625f}, {700, -4.736f}};
   for (const auto& c : cases) EXPECT_NEAR(zAt(c.time), c.z, 1e-5f) << c.time;
 }
 
