@@ -1,11 +1,7 @@
-// The flying object belongs to the final scene; until that scene provides it there is nothing
-// to create, and the demo runs without it (the placeholder final scene does not use it).
+// The final scene's flying object exists from start-up, before the dialog, like the clock and
+// the music player; only the final scene uses it.
 #include "shell/create_winged_flare.h"
 
-#if __has_include("scenes/final/winged_flare.h")
 #include "scenes/final/winged_flare.h"
 
 void createWingedFlare() { wingedFlare = new WingedFlare(); }
-#else
-void createWingedFlare() {}
-#endif
