@@ -26,7 +26,7 @@ std::vector<bmp_test::Rgb> palette(int entries) {
   return table;
 }
 
-BmpSpec spec(uint16_t bits, uint32_t compression, Bytes pixels, int paletteSize = 0) {
+BmpSpec seedShape(uint16_t bits, uint32_t compression, Bytes pixels, int paletteSize = 0) {
   BmpSpec s;
   s.width = 5;
   s.height = 3;
@@ -40,26 +40,26 @@ BmpSpec spec(uint16_t bits, uint32_t compression, Bytes pixels, int paletteSize 
 std::vector<std::pair<std::string, Bytes>> bmpSeeds() {
   const Bytes rle8 = {3, 1, 0, 3, 4, 5, 6, 0, 0, 0, 0, 0, 2, 1, 0, 2, 7, 0, 0, 1};
   const Bytes rle4 = {5, 0x12, 0, 0, 0, 3, 0x45, 0x60, 0, 0, 0, 2, 2, 0, 1, 7, 0, 1};
-  BmpSpec core = spec(1, 0, ramp(12, 37), 2);
+  BmpSpec core = seedShape(1, 0, ramp(12, 37), 2);
   core.headerSize = 12;
-  BmpSpec headerless = spec(8, 0, ramp(24, 3), 20);
+  BmpSpec headerless = seedShape(8, 0, ramp(24, 3), 20);
   headerless.fileHeader = false;
   headerless.colorsUsed = 20;
-  BmpSpec fields16 = spec(16, 3, ramp(36, 29));
+  BmpSpec fields16 = seedShape(16, 3, ramp(36, 29));
   fields16.masks = {0xF800, 0x07E0, 0x001F};
-  BmpSpec fields32 = spec(32, 3, ramp(60, 11));
+  BmpSpec fields32 = seedShape(32, 3, ramp(60, 11));
   fields32.masks = {0x00FF0000, 0x0000FF00, 0x000000FF};
-  BmpSpec topDown = spec(24, 0, ramp(48, 5));
+  BmpSpec topDown = seedShape(24, 0, ramp(48, 5));
   topDown.height = -3;
   return {
-      {"bgr24.bmp", bmp_test::buildBmp(spec(24, 0, ramp(48, 5)))},
-      {"bgrx32.bmp", bmp_test::buildBmp(spec(32, 0, ramp(60, 3)))},
-      {"rgb555.bmp", bmp_test::buildBmp(spec(16, 0, ramp(36, 41)))},
-      {"indexed8.bmp", bmp_test::buildBmp(spec(8, 0, ramp(24, 13), 256))},
-      {"indexed4.bmp", bmp_test::buildBmp(spec(4, 0, ramp(12, 17), 16))},
-      {"indexed1.bmp", bmp_test::buildBmp(spec(1, 0, ramp(12, 37), 2))},
-      {"rle8.bmp", bmp_test::buildBmp(spec(8, 1, rle8, 256))},
-      {"rle4.bmp", bmp_test::buildBmp(spec(4, 2, rle4, 16))},
+      {"bgr24.bmp", bmp_test::buildBmp(seedShape(24, 0, ramp(48, 5)))},
+      {"bgrx32.bmp", bmp_test::buildBmp(seedShape(32, 0, ramp(60, 3)))},
+      {"rgb555.bmp", bmp_test::buildBmp(seedShape(16, 0, ramp(36, 41)))},
+      {"indexed8.bmp", bmp_test::buildBmp(seedShape(8, 0, ramp(24, 13), 256))},
+      {"indexed4.bmp", bmp_test::buildBmp(seedShape(4, 0, ramp(12, 17), 16))},
+      {"indexed1.bmp", bmp_test::buildBmp(seedShape(1, 0, ramp(12, 37), 2))},
+      {"rle8.bmp", bmp_test::buildBmp(seedShape(8, 1, rle8, 256))},
+      {"rle4.bmp", bmp_test::buildBmp(seedShape(4, 2, rle4, 16))},
       {"core1.bmp", bmp_test::buildBmp(core)},
       {"headerless8.bmp", bmp_test::buildBmp(headerless)},
       {"fields16.bmp", bmp_test::buildBmp(fields16)},
