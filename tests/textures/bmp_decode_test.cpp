@@ -67,7 +67,7 @@ Bytes rgbOf(Rgb (*colour)(int), std::initializer_list<int> indices) {
 
 struct DecodeCase {
   const char* name;
-  BmpSpec spec;
+  BmpSpec shape;
   int32_t width;
   int32_t height;
   Bytes rgb;
@@ -187,7 +187,7 @@ class BmpDecode : public ::testing::TestWithParam<DecodeCase> {};
 
 TEST_P(BmpDecode, GivesTheExpectedRgb) {
   const DecodeCase& c = GetParam();
-  const Decoded d = decodeToBytes(bmp_test::buildBmp(c.spec));
+  const Decoded d = decodeToBytes(bmp_test::buildBmp(c.shape));
   ASSERT_EQ(d.status, DibStatus::Ok);
   EXPECT_EQ(d.width, c.width);
   EXPECT_EQ(d.height, c.height);
@@ -196,7 +196,7 @@ TEST_P(BmpDecode, GivesTheExpectedRgb) {
 
 // Any prefix that cuts into more than the last row's padding or the closing escapes is refused.
 TEST_P(BmpDecode, EveryShortPrefixIsRefused) {
-  const Bytes file = bmp_test::buildBmp(GetParam().spec);
+  const Bytes file = bmp_test::buildBmp(GetParam().shape);
   for (size_t length = 0; length + 4 < file.size(); ++length) {
     const Decoded d = decodeToBytes(Bytes(file.begin(), file.begin() + long(length)));
     EXPECT_NE(d.status, DibStatus::Ok) << "prefix of " << length << " bytes";

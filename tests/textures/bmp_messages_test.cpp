@@ -74,18 +74,18 @@ TEST(ReadDibImage, MissingFileShowsTheOpenFailure) {
 
 TEST(LoadBmpImage, LaterHeaderVersionIsAnUnknownFormat) {
   testing_support::ScopedPlatform fake;
-  bmp_test::BmpSpec spec = oneRedPixel();
-  spec.headerSize = 124;
-  const std::string path = writeTemp("v5.bmp", bmp_test::buildBmp(spec));
+  bmp_test::BmpSpec shape = oneRedPixel();
+  shape.headerSize = 124;
+  const std::string path = writeTemp("v5.bmp", bmp_test::buildBmp(shape));
   EXPECT_EQ(loadBmpImage(path.c_str()), nullptr);
   expectOneErrorBox("Unknown DIB file format.");
 }
 
 TEST(LoadBmpImage, TruncatedPixelsAreAConversionError) {
   testing_support::ScopedPlatform fake;
-  bmp_test::BmpSpec spec = oneRedPixel();
-  spec.height = 2;
-  const std::string path = writeTemp("short.bmp", bmp_test::buildBmp(spec));
+  bmp_test::BmpSpec shape = oneRedPixel();
+  shape.height = 2;
+  const std::string path = writeTemp("short.bmp", bmp_test::buildBmp(shape));
   EXPECT_EQ(loadBmpImage(path.c_str()), nullptr);
   expectOneErrorBox("Image file conversion error.");
 }

@@ -56,7 +56,7 @@ PngSpec interlaced(PngSpec s) {
 
 struct PngCase {
   const char* name;
-  PngSpec spec;
+  PngSpec shape;
   Bytes rgb;
 };
 
@@ -95,12 +95,12 @@ std::vector<PngCase> pngCases() {
 class PngDecode : public ::testing::TestWithParam<PngCase> {};
 
 TEST_P(PngDecode, GivesOpaqueRgbTopRowFirst) {
-  const Bytes file = png_test::encodePng(GetParam().spec);
+  const Bytes file = png_test::encodePng(GetParam().shape);
   ASSERT_FALSE(file.empty());
   const Result r = decode(file);
   ASSERT_TRUE(r.ok);
-  EXPECT_EQ(r.width, int32_t(GetParam().spec.width));
-  EXPECT_EQ(r.height, int32_t(GetParam().spec.height));
+  EXPECT_EQ(r.width, int32_t(GetParam().shape.width));
+  EXPECT_EQ(r.height, int32_t(GetParam().shape.height));
   EXPECT_EQ(r.rgb, GetParam().rgb);
 }
 

@@ -20,7 +20,7 @@ struct PngSpec {
   double gamma = 0;              // written as gAMA when > 0
 };
 
-std::vector<uint8_t> encodePng(const PngSpec& spec);
+std::vector<uint8_t> encodePng(const PngSpec& shape);
 bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes);
 
 }  // namespace png_test

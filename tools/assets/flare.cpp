@@ -53,7 +53,7 @@ Rgb bodyMask(float dx, float dy) {
 }
 
 // --- The wing, drawn the right way up in the flare's own units: the root at (0, 0), the quad
-// spanning x -0.2 .. 0 and y -0.12 .. 0.23 (Part 8.1: 0.2 x 0.35 units on a 64 x 128 image).
+// spanning x -0.2 .. 0 and y -0.12 .. 0.23 (0.2 x 0.35 units of the wing quad on a 64 x 128 image).
 
 struct Feather {
   float ax, ay, bx, by, halfWidth;

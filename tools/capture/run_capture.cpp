@@ -62,8 +62,8 @@ int captureStream(const CaptureOptions& options) {
   CaptureSession session(&clock);
   session.start({kDemoScenes, startMusic});
   StreamOutputs outputs;
-  const VideoSpec spec = videoSpec(options, clock);
-  if (!outputs.open(options.framesDir, options.videoFile.empty() ? nullptr : &spec)) return 1;
+  const VideoSpec video = videoSpec(options, clock);
+  if (!outputs.open(options.framesDir, options.videoFile.empty() ? nullptr : &video)) return 1;
   unfinishedOutputs = &outputs;
   setExitCleanup(abandonOutputs);
   Progress progress(streamFrameCount(options.durationMs, options.fps));

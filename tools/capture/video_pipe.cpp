@@ -51,7 +51,7 @@ bool writeAll(int fd, const uint8_t* data, size_t size) {
 
 }  // namespace
 
-bool VideoPipe::open(const VideoSpec& spec) {
+bool VideoPipe::open(const VideoSpec& video) {
   // A dead ffmpeg must show up as a failed write, not end the capture by a signal.
   signal(SIGPIPE, SIG_IGN);
   int ends[2];
@@ -63,7 +63,7 @@ bool VideoPipe::open(const VideoSpec& spec) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, ends[0], STDIN_FILENO);
-  std::vector<std::string> args = ffmpegArguments(spec);
+  std::vector<std::string> args = ffmpegArguments(video);
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());
   argv.push_back(nullptr);
@@ -77,7 +77,7 @@ bool VideoPipe::open(const VideoSpec& spec) {
     return false;
   }
   fd_ = ends[1];
-  file_ = spec.file;
+  file_ = video.file;
   return true;
 }
 

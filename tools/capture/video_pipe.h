@@ -24,7 +24,7 @@ struct VideoSpec {
 class VideoPipe {
  public:
   // Starts ffmpeg; false with the reason on standard error when it cannot be started.
-  bool open(const VideoSpec& spec);
+  bool open(const VideoSpec& video);
   // False when ffmpeg has stopped taking frames (it says why on standard error).
   bool write(const FramePixels& frame);
   // Ends the stream and waits for ffmpeg; false when it did not finish the file.
