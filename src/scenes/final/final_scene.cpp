@@ -4,9 +4,9 @@
 #include "scenes/final/final_scene.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 #include "core/demo_clock.h"
+#include "scenes/layer_view.h"
 #include "core/keyframe_path.h"
 #include "scenes/final/final_motion.h"
 #include "scenes/final/final_tunnel.h"
@@ -51,18 +51,7 @@ int loadTextures() {
 
 void setUpView() {
   buildSplineBasis();
-  glEnable(GL_TEXTURE_2D);
-  glShadeModel(GL_SMOOTH);
-  glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
-  glClearDepth(1.0);
-  glEnable(GL_DEPTH_TEST);
-  glDepthFunc(GL_LEQUAL);
-  glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  // A near plane of exactly 0 gives every point the same depth: with GL_LEQUAL against the
-  // cleared 1 every fragment passes, so what is drawn later covers what was drawn earlier.
-  gluPerspective(20.0, static_cast<double>(demoClock->width) / demoClock->height, 0.0, 700.0);
+  setUpLayerView();
   restartSceneTime(finalScene);
 }
 

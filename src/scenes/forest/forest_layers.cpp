@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "core/demo_clock.h"
+#include "scenes/grid_tile.h"
 
 namespace {
 
@@ -61,23 +62,6 @@ void waterQuad(WaterOffset o) {
   glEnd();
 }
 
-// Tile (i, j) spans x j..j+1 and y -(i+1)..-i; texture (0, 0) at its lower left shows the BMP's
-// bottom row there, so tiles stand upright.
-void tileQuad(int i, int j) {
-  const float left = static_cast<float>(j);
-  const float top = static_cast<float>(-i);
-  glBegin(GL_QUADS);
-  glTexCoord2f(0.0f, 0.0f);
-  glVertex3f(left, top - 1.0f, 0.0f);
-  glTexCoord2f(1.0f, 0.0f);
-  glVertex3f(left + 1.0f, top - 1.0f, 0.0f);
-  glTexCoord2f(1.0f, 1.0f);
-  glVertex3f(left + 1.0f, top, 0.0f);
-  glTexCoord2f(0.0f, 1.0f);
-  glVertex3f(left, top, 0.0f);
-  glEnd();
-}
-
 // Rows 1 and 2 share one mask; each tile of row 3 has its own.
 int maskSlot(int i, int j) {
   return kColumns * i + j < 2 * kColumns ? kFirstMaskSlot : kFirstMaskSlot + 1 + j;
@@ -88,7 +72,7 @@ void drawTiles(int (*slotOf)(int, int)) {
   for (int i = 0; i < kRows; ++i) {
     for (int j = 0; j < kColumns; ++j) {
       bindSlot(slotOf(i, j));
-      tileQuad(i, j);
+      drawGridTile(i, j);
     }
   }
 }

@@ -4,9 +4,9 @@
 #include "scenes/forest/forest_scene.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 #include "core/demo_clock.h"
+#include "scenes/layer_view.h"
 #include "core/keyframe_path.h"
 #include "scenes/forest/forest_layers.h"
 
@@ -49,18 +49,7 @@ int loadTextures() {
 void setUpView() {
   // The forest draws nothing on the path; the table is ready for the scene after it.
   buildSplineBasis();
-  glEnable(GL_TEXTURE_2D);
-  glShadeModel(GL_SMOOTH);
-  glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
-  glClearDepth(1.0);
-  glEnable(GL_DEPTH_TEST);
-  glDepthFunc(GL_LEQUAL);
-  glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  // A near plane of exactly 0 makes every depth equal; the layers draw with the depth test off,
-  // so the picture depends only on the drawing order.
-  gluPerspective(20.0, static_cast<double>(demoClock->width) / demoClock->height, 0.0, 700.0);
+  setUpLayerView();
 }
 
 int init() {

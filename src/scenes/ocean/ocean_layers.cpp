@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "core/demo_clock.h"
+#include "scenes/grid_tile.h"
 
 namespace ocean {
 
@@ -112,18 +113,7 @@ void drawLogoGrid(int g) {
   for (int i = 0; i < 2; ++i) {
     for (int j = 0; j < 4; ++j) {
       bindSlot(first + 4 * i + j);
-      const float left = static_cast<float>(j);
-      const float top = static_cast<float>(-i);
-      glBegin(GL_QUADS);
-      glTexCoord2f(0.0f, 0.0f);
-      glVertex3f(left, top - 1.0f, 0.0f);
-      glTexCoord2f(1.0f, 0.0f);
-      glVertex3f(left + 1.0f, top - 1.0f, 0.0f);
-      glTexCoord2f(1.0f, 1.0f);
-      glVertex3f(left + 1.0f, top, 0.0f);
-      glTexCoord2f(0.0f, 1.0f);
-      glVertex3f(left, top, 0.0f);
-      glEnd();
+      drawGridTile(i, j);
     }
   }
   endLayer();

@@ -4,9 +4,9 @@
 #include "scenes/ocean/ocean_scene.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 #include "core/demo_clock.h"
+#include "scenes/layer_view.h"
 #include "scenes/ocean/ocean_layers.h"
 #include "scenes/ocean/ocean_motion.h"
 
@@ -57,18 +57,7 @@ int loadTextures() {
 }
 
 void setUpGl() {
-  glEnable(GL_TEXTURE_2D);
-  glShadeModel(GL_SMOOTH);
-  glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
-  glClearDepth(1.0);
-  glEnable(GL_DEPTH_TEST);
-  glDepthFunc(GL_LEQUAL);
-  glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  // A near plane of 0 gives every fragment depth 1; the layers draw with the depth test off, so
-  // depth never decides anything here.
-  gluPerspective(20.0, static_cast<double>(demoClock->width) / demoClock->height, 0.0, 700.0);
+  setUpLayerView();
 }
 
 void drawPhrases(int t) {
