@@ -20,3 +20,16 @@ press() {
   xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1" >/dev/null 2>&1 || true
   xdotool key "$2"
 }
+
+# Waits up to $2 tenths of a second, while process $3 lives, for a window whose title matches $1;
+# prints its id. Fails when none came.
+wait_for_window() {
+  local id
+  for _ in $(seq "$2"); do
+    id=$(window_matching "$1")
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    kill -0 "$3" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}

@@ -47,16 +47,7 @@ start_demo() {
 find_window() { window_matching "$1"; }
 
 # Waits up to $2 tenths of a second for a window titled $1; prints its id.
-wait_window() {
-  local id
-  for _ in $(seq "$2"); do
-    id=$(find_window "$1")
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    kill -0 "$demo_pid" 2>/dev/null || return 1
-    sleep 0.1
-  done
-  return 1
-}
+wait_window() { wait_for_window "$1" "$2" "$demo_pid"; }
 
 # Waits for the demo to end; sets status. Fails after $1 tenths of a second.
 wait_exit() {

@@ -23,16 +23,6 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; [ -f "$work/out" ] && cat "$work/out" >&2; exit 1; }
 
-wait_for_window() {
-  local id
-  for _ in $(seq 200); do
-    id=$(window_matching "$1")
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    kill -0 "$demo_pid" 2>/dev/null || return 1
-    sleep 0.1
-  done
-  return 1
-}
 alive() { kill -0 "$demo_pid" 2>/dev/null || fail "the demo ended during the storm"; }
 
 screen_before=$(xdpyinfo | grep dimensions)
@@ -41,10 +31,10 @@ for f in "$assets"/*; do ln -s "$f" "$work/run/"; done
 (cd "$work/run" && exec env SDL_AUDIODRIVER=dummy "$binary") >"$work/out" 2>&1 &
 demo_pid=$!
 
-dialog=$(wait_for_window "t a m s i r e l.*") || fail "no setup dialog"
+dialog=$(wait_for_window "t a m s i r e l.*" 200 "$demo_pid") || fail "no setup dialog"
 press "$dialog" alt+f
 press "$dialog" Return
-window=$(wait_for_window "pelorimo::brintal") || fail "no demo window"
+window=$(wait_for_window "pelorimo::brintal" 200 "$demo_pid") || fail "no demo window"
 
 sizes=(640x480 320x200 1000x700 1x1 800x600 200x600)
 keys=(space a F1 Return Tab alt+Return Left shift ctrl+c F10)
