@@ -135,7 +135,10 @@ std::pair<Image, Image> makeWing() {
         if (wingAt(feathers, -0.2f + 0.2f * fx, 0.23f - 0.35f * fy, &c)) sum = sum + c, ++hits;
       }
       colour.set(x, y, sum * (1.0f / (kSub * kSub)));
-      mask.set(x, y, hits * 2 >= kSub * kSub ? Rgb{} : Rgb{1, 1, 1});
+      // The mask's outermost texels stay white: with linear filtering and repeat wrapping the
+      // root's black would otherwise bleed into the opposite edge as a dark line.
+      const bool border = x == 0 || y == 0 || x == kW - 1 || y == kH - 1;
+      mask.set(x, y, hits * 2 >= kSub * kSub && !border ? Rgb{} : Rgb{1, 1, 1});
     }
   // The root, against the body, sinks into the body's glow: the colour is black at every border.
   fadeToBorder(colour, 0.88f, 0.97f, true);
