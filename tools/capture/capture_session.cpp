@@ -1,6 +1,8 @@
 // Stepping the sequencer on the virtual clock and catching each frame at its present.
 #include "capture_session.h"
 
+#include <GL/gl.h>
+
 #include "core/demo_clock.h"
 #include "platform/platform.h"
 
@@ -47,4 +49,7 @@ void CaptureSession::present(platform::DeviceContext* dc) {
   CaptureSession* self = presenting;
   if (self->onFrame_ != nullptr && !(*self->onFrame_)(self->drawing_)) self->refused_ = true;
   swapAfterFrame(dc);
+  // Offscreen, nothing throttles the swap: without waiting for each frame, llvmpipe queues
+  // frame after frame and memory grows by a frame's worth of work every step.
+  glFinish();
 }
