@@ -32,8 +32,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "real-time audiovisual demo: four OpenGL s
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libsdl2-2.0-0, libsdl2-mixer-2.0-0, libfltk1.3, libpng16-16, libgl1, libglu1-mesa, libx11-6, libgl1-mesa-dri")
-# Adds the exact library versions the binaries were linked against.
+# The libraries come from the binaries' own links (SDL2, SDL2_mixer, FLTK, libpng, GL, GLU,
+# X11, at the versions linked against); SDL loads libGL and libEGL and Mesa its drivers at run
+# time, so those are named.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1-mesa-dri, libgl1, libegl1")
 include(CPack)
