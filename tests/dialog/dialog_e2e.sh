@@ -129,7 +129,7 @@ expect_no_demo_window_and_status_0() {
 case_enter_at_once() {  # screen 800x600
   start_demo
   local dialog
-  dialog=$(wait_window "$dialog_title" 100) || fail "no dialog"
+  dialog=$(wait_window "$dialog_title" 300) || fail "no dialog"
   xprop -id "$dialog" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "dialog not kept above"
   local x y left right top bottom
   x=$(window_field "$dialog" 'Absolute upper-left X')
@@ -139,14 +139,14 @@ case_enter_at_once() {  # screen 800x600
     fail "dialog frame at $((x - left)),$((y - top)), expected 335,237 on an 800x600 screen"
   press_in_dialog Return
   local demo
-  demo=$(wait_window "$demo_title" 100) || fail "no demo window after Enter"
+  demo=$(wait_window "$demo_title" 300) || fail "no demo window after Enter"
   expect_size "$demo" 800 600
   end_demo_with_escape "$demo"
 }
 
 case_escape() {  # screen 1024x768
   start_demo
-  wait_window "$dialog_title" 100 >/dev/null || fail "no dialog"
+  wait_window "$dialog_title" 300 >/dev/null || fail "no dialog"
   press_in_dialog Escape
   expect_no_demo_window_and_status_0
 }
@@ -154,7 +154,7 @@ case_escape() {  # screen 1024x768
 case_huh_button() {  # screen 1024x768: a mouse click in the middle of "Huh?"
   start_demo
   local dialog x y w h
-  dialog=$(wait_window "$dialog_title" 100) || fail "no dialog"
+  dialog=$(wait_window "$dialog_title" 300) || fail "no dialog"
   x=$(window_field "$dialog" 'Absolute upper-left X')
   y=$(window_field "$dialog" 'Absolute upper-left Y')
   w=$(window_field "$dialog" Width)
@@ -167,7 +167,7 @@ case_huh_button() {  # screen 1024x768: a mouse click in the middle of "Huh?"
 
 case_alt_f4_does_nothing() {  # screen 1024x768
   start_demo
-  wait_window "$dialog_title" 100 >/dev/null || fail "no dialog"
+  wait_window "$dialog_title" 300 >/dev/null || fail "no dialog"
   press_in_dialog alt+F4
   sleep 1
   kill -0 "$demo_pid" 2>/dev/null || fail "the dialog closed on Alt+F4"
@@ -178,10 +178,10 @@ case_alt_f4_does_nothing() {  # screen 1024x768
 
 case_alt_f_then_enter() {  # screen 1024x768: a window of the chosen size, not fullscreen
   start_demo
-  wait_window "$dialog_title" 100 >/dev/null || fail "no dialog"
+  wait_window "$dialog_title" 300 >/dev/null || fail "no dialog"
   press_in_dialog alt+f Return
   local demo
-  demo=$(wait_window "$demo_title" 100) || fail "no demo window"
+  demo=$(wait_window "$demo_title" 300) || fail "no demo window"
   sleep 1
   xprop -id "$demo" _NET_WM_STATE | grep -q FULLSCREEN && fail "the demo window is fullscreen"
   expect_window_of_size "$demo" 800 600
@@ -190,20 +190,20 @@ case_alt_f_then_enter() {  # screen 1024x768: a window of the chosen size, not f
 
 case_keyboard_640x480_fullscreen() {  # screen 640x480: Tab to the check box, Up to 640x480
   start_demo
-  wait_window "$dialog_title" 100 >/dev/null || fail "no dialog"
+  wait_window "$dialog_title" 300 >/dev/null || fail "no dialog"
   press_in_dialog Tab Tab Up Up Up Return
   local demo
-  demo=$(wait_window "$demo_title" 100) || fail "no demo window"
+  demo=$(wait_window "$demo_title" 300) || fail "no demo window"
   expect_size "$demo" 640 480
   end_demo_with_escape "$demo"
 }
 
 case_keyboard_640x480_window() {  # screen 1024x768: Alt+F takes the focus to the box too
   start_demo
-  wait_window "$dialog_title" 100 >/dev/null || fail "no dialog"
+  wait_window "$dialog_title" 300 >/dev/null || fail "no dialog"
   press_in_dialog alt+f Up Up Up Return
   local demo
-  demo=$(wait_window "$demo_title" 100) || fail "no demo window"
+  demo=$(wait_window "$demo_title" 300) || fail "no demo window"
   sleep 1
   expect_window_of_size "$demo" 640 480
   end_demo_with_escape "$demo"

@@ -35,9 +35,9 @@ mkdir "$work/elsewhere" && cd "$work/elsewhere"
 SDL_AUDIODRIVER=dummy "$work/prefix/bin/tamsirel" >"$work/out" 2>&1 &
 demo_pid=$!
 
-dialog=$(wait_for_window "t a m s i r e l.*" 200 "$demo_pid") || fail "no setup dialog: $(cat "$work/out")"
+dialog=$(wait_for_window "t a m s i r e l.*" 300 "$demo_pid") || fail "no setup dialog: $(cat "$work/out")"
 press "$dialog" Return
-window=$(wait_for_window "pelorimo::brintal" 200 "$demo_pid") || fail "no demo window: $(cat "$work/out")"
+window=$(wait_for_window "pelorimo::brintal" 300 "$demo_pid") || fail "no demo window: $(cat "$work/out")"
 sleep 1
 press "$window" Escape
 for _ in $(seq 100); do kill -0 "$demo_pid" 2>/dev/null || break; sleep 0.1; done

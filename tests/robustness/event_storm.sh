@@ -31,10 +31,10 @@ for f in "$assets"/*; do ln -s "$f" "$work/run/"; done
 (cd "$work/run" && exec env SDL_AUDIODRIVER=dummy "$binary") >"$work/out" 2>&1 &
 demo_pid=$!
 
-dialog=$(wait_for_window "t a m s i r e l.*" 200 "$demo_pid") || fail "no setup dialog"
+dialog=$(wait_for_window "t a m s i r e l.*" 300 "$demo_pid") || fail "no setup dialog"
 press "$dialog" alt+f
 press "$dialog" Return
-window=$(wait_for_window "pelorimo::brintal" 200 "$demo_pid") || fail "no demo window"
+window=$(wait_for_window "pelorimo::brintal" 300 "$demo_pid") || fail "no demo window"
 
 sizes=(640x480 320x200 1000x700 1x1 800x600 200x600)
 keys=(space a F1 Return Tab alt+Return Left shift ctrl+c F10)
