@@ -58,16 +58,6 @@ FontMetrics measureFont(Fl_Font face, int size) {
   return {fl_width(kMeasureText) / kMeasureLength, static_cast<double>(fl_height())};
 }
 
-// The toolkit reads '@' as the start of a symbol; a dialog text means the character.
-std::string literalLabel(const char* text) {
-  std::string label;
-  for (const char* c = text; *c != '\0'; ++c) {
-    label += *c;
-    if (*c == '@') label += '@';
-  }
-  return label;
-}
-
 // ---------------------------------------------------------------------------------------------
 // Widgets
 
@@ -144,7 +134,7 @@ Fl_Widget* makeControl(const DialogControl& control, const DialogRect& r) {
 
 void dressControl(Fl_Widget* widget, const DialogControl& control, Fl_Font face, int size,
                   Dialog* dialog) {
-  widget->copy_label(literalLabel(control.text).c_str());
+  widget->copy_label(x11::literalLabel(control.text).c_str());
   widget->labelfont(face);
   widget->labelsize(size);
   if (control.kind != ControlKind::GroupBox && control.kind != ControlKind::PushButton &&
@@ -305,14 +295,6 @@ void endDialog(Dialog* dialog, int result) {
   dialog->window->hide();
 }
 
-// FLTK ends the process when it cannot open a display; find out first.
-bool displayAvailable() {
-  Display* display = XOpenDisplay(nullptr);
-  if (display == nullptr) return false;
-  XCloseDisplay(display);
-  return true;
-}
-
 void runModal(Dialog& dialog) {
   dialog.window->show();
   applyWindowHints(dialog, dialog.placeX, dialog.placeY);
@@ -327,7 +309,7 @@ DialogOps& dialogOps() {
 }
 
 int showDialog(const DialogTemplate& dialogTemplate, DialogProc proc) {
-  if (!displayAvailable()) {
+  if (!x11::displayAvailable()) {
     const char* name = std::getenv("DISPLAY");
     std::fprintf(stderr, "%s: cannot open the display \"%s\"\n", dialogTemplate.caption,
                  name != nullptr ? name : "");

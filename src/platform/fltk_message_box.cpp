@@ -3,6 +3,7 @@
 // can be opened the caption and text go to standard error instead. Not here: the setup dialog.
 // The platform header comes first: X11's `None` macro would otherwise rename BoxIcon::None.
 #include "platform/implementations.h"
+#include "platform/x11_window_hints.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -32,27 +33,9 @@ constexpr int kLabelInset = 6;  // FLTK draws a left-aligned label 3 pixels in f
 constexpr Fl_Font kTextFont = FL_HELVETICA;
 constexpr Fl_Fontsize kTextSize = 14;
 
-// FLTK calls exit(1) when it cannot open a display; find out first.
-bool displayAvailable() {
-  Display* display = XOpenDisplay(nullptr);
-  if (display == nullptr) return false;
-  XCloseDisplay(display);
-  return true;
-}
-
 int answerWithoutDisplay(const char* text, const char* caption, BoxButtons buttons) {
   std::fprintf(stderr, "%s: %s\n", caption, text);
   return buttons == BoxButtons::YesNo ? kAnswerNo : kAnswerOk;
-}
-
-// A label that FLTK shows as written: '@' would otherwise start a symbol.
-std::string literalLabel(const char* text) {
-  std::string label;
-  for (const char* c = text; *c != '\0'; ++c) {
-    label += *c;
-    if (*c == '@') label += '@';
-  }
-  return label;
 }
 
 // The classic icons: a blue circle with "i", a yellow triangle with "!", a red circle with "X".
@@ -134,23 +117,6 @@ void windowCallback(Fl_Widget*, void* data) {
   answer(state, kAnswerOk);
 }
 
-// _NET_WM_STATE_ABOVE once the window is mapped, so the box stays over a fullscreen window.
-void keepAbove(Fl_Window* window) {
-  const ::Window xid = fl_xid(window);
-  if (xid == 0) return;
-  XEvent event{};
-  event.xclient.type = ClientMessage;
-  event.xclient.window = xid;
-  event.xclient.message_type = XInternAtom(fl_display, "_NET_WM_STATE", False);
-  event.xclient.format = 32;
-  event.xclient.data.l[0] = 1;  // _NET_WM_STATE_ADD
-  event.xclient.data.l[1] = static_cast<long>(XInternAtom(fl_display, "_NET_WM_STATE_ABOVE", False));
-  event.xclient.data.l[3] = 1;  // sent by an application
-  XSendEvent(fl_display, DefaultRootWindow(fl_display), False,
-             SubstructureRedirectMask | SubstructureNotifyMask, &event);
-  XFlush(fl_display);
-}
-
 struct Layout {
   int textWidth, textHeight, width, height;
 };
@@ -218,12 +184,12 @@ int messageBox(const char* text, const char* caption, BoxButtons buttons, BoxIco
                bool systemModal) {
   // Every box is modal and kept above; a system-modal one needs nothing more on this platform.
   (void)systemModal;
-  if (!displayAvailable()) return answerWithoutDisplay(text, caption, buttons);
+  if (!x11::displayAvailable()) return answerWithoutDisplay(text, caption, buttons);
   BoxState state{buttons};
   state.answer = buttons == BoxButtons::YesNo ? kAnswerNo : kAnswerOk;
-  state.window = buildWindow(&state, literalLabel(text), caption, icon);
+  state.window = buildWindow(&state, x11::literalLabel(text), caption, icon);
   state.window->show();
-  keepAbove(state.window);
+  x11::keepAbove(state.window);
   while (state.window->shown()) Fl::wait();
   delete state.window;
   Fl::check();

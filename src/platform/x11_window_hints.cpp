@@ -1,5 +1,6 @@
-// Window-manager hints for the dialog over Xlib: extended window-manager states, frame extents
-// and Motif hints on FLTK's X window. Not here: anything FLTK does on its own.
+// Window-manager hints for the dialog and message boxes over Xlib: extended window-manager states,
+// frame extents and Motif hints on FLTK's X window, and the display check. Not here: anything
+// FLTK does on its own.
 #include "platform/x11_window_hints.h"
 
 #include <FL/x.H>
@@ -84,6 +85,22 @@ void removeCloseBox(Fl_Window* window) {
   const Atom motif = atom("_MOTIF_WM_HINTS");
   XChangeProperty(fl_display, xid, motif, motif, 32, PropModeReplace,
                   reinterpret_cast<const unsigned char*>(hints), 5);
+}
+
+bool displayAvailable() {
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) return false;
+  XCloseDisplay(display);
+  return true;
+}
+
+std::string literalLabel(const char* text) {
+  std::string label;
+  for (const char* c = text; *c != '\0'; ++c) {
+    label += *c;
+    if (*c == '@') label += '@';
+  }
+  return label;
 }
 
 }  // namespace platform::x11

@@ -1,10 +1,18 @@
-// What the dialog asks of an X window manager for a mapped FLTK window: its frame's corner at
-// a position, staying above other windows, no close box. Not here: building or running windows.
+// What the dialog and the message boxes ask of X for their FLTK windows: whether a display can be
+// opened at all, a frame's corner at a position, staying above other windows, no close box, and
+// labels shown as written. Not here: building or running windows.
 #pragma once
 
 #include <FL/Fl_Window.H>
 
+#include <string>
+
 namespace platform::x11 {
+
+// FLTK ends the process when it cannot open a display; this finds out first.
+bool displayAvailable();
+// The text as a label FLTK shows as written ('@' would otherwise start a symbol).
+std::string literalLabel(const char* text);
 
 // Waits (a second at most) until the window manager has mapped the window; false if it never is.
 bool waitUntilMapped(Fl_Window* window);
