@@ -38,6 +38,7 @@ bool chooseWindowStyle(platform::WindowStyle* style) {
   style->width = demoClock->width;
   style->height = demoClock->height;
   style->fullscreen = demoClock->fullscreen != 0;
+  style->pixelFormat = kShellPixelFormat;
   if (style->fullscreen) {
     restoreDisplayAtExit();
     platform::current().showCursor(false);
@@ -45,22 +46,37 @@ bool chooseWindowStyle(platform::WindowStyle* style) {
   return true;
 }
 
-// Steps 7 to 13; false after a failure, whose box has been shown.
-bool openWindow(GlTarget* target) {
-  platform::Platform& p = platform::current();
-  if (!p.initWindowing()) {
-    shellErrorBox("Failed To Register The Window Class.");
-    return false;
-  }
+// Steps 8 to 11; false after a failure, whose box has been shown.
+bool createWindowWithContext(GlTarget* target) {
   platform::WindowStyle style;
   if (!chooseWindowStyle(&style)) return false;
-  target->window = p.createWindow(kWindowTitle, style);
+  target->window = platform::current().createWindow(kWindowTitle, style);
   if (target->window == nullptr) {
     shellErrorBox("Window Creation Error.");
     return false;
   }
-  if (!setUpGlContext(target)) return false;
+  return setUpGlContext(target);
+}
+
+// Step 12. Where the display mode changes only as the fullscreen window is shown, a refusal
+// comes here: everything is given back and the viewer is asked, as for a mode not offered.
+bool showWindowOrAsk(GlTarget* target) {
+  platform::Platform& p = platform::current();
+  if (p.showWindow(target->window)) return true;
+  demoClock->shutdown(target->window, target->deviceContext, target->renderContext);
+  *target = GlTarget{};
+  if (!takeWindowInstead() || !createWindowWithContext(target)) return false;
   p.showWindow(target->window);
+  return true;
+}
+
+// Steps 7 to 13; false after a failure, whose box has been shown.
+bool openWindow(GlTarget* target) {
+  if (!platform::current().initWindowing()) {
+    shellErrorBox("Failed To Register The Window Class.");
+    return false;
+  }
+  if (!createWindowWithContext(target) || !showWindowOrAsk(target)) return false;
   if (demoClock->attachWindow(target->window, &target->deviceContext, &target->renderContext) == 0) {
     fatalError("error init brintal");
   }

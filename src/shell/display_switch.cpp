@@ -1,5 +1,5 @@
 // The fullscreen request: the chosen resolution at 16 bpp where the display offers it, else the
-// closest depth at that resolution; the mode itself changes when the window is shown.
+// closest depth at that resolution, and the viewer's choice of a window when it is refused.
 #include "shell/display_switch.h"
 
 #include <cstdlib>
@@ -22,7 +22,11 @@ bool viewerTakesWindow() {
 
 bool switchDisplay(platform::WindowStyle* style) {
   const platform::DisplayMode wanted{demoClock->width, demoClock->height, kFullscreenBitsPerPixel};
-  if (platform::current().findDisplayMode(wanted, &style->mode)) return true;
+  if (platform::current().switchDisplayMode(wanted, &style->mode)) return true;
+  return takeWindowInstead();
+}
+
+bool takeWindowInstead() {
   if (viewerTakesWindow()) {
     demoClock->fullscreen = 0;
     return true;

@@ -7,9 +7,6 @@
 
 namespace {
 
-// Double-buffered RGBA with 16 colour and 16 depth bits.
-constexpr platform::PixelFormat kShellPixelFormat{16, 16};
-
 bool fail(GlTarget* target, const char* text) {
   demoClock->shutdown(target->window, target->deviceContext, nullptr);
   shellErrorBox(text);

@@ -3,6 +3,9 @@
 
 #include "platform/platform.h"
 
+// Double-buffered RGBA with 16 colour and 16 depth bits.
+constexpr platform::PixelFormat kShellPixelFormat{16, 16};
+
 struct GlTarget {
   platform::Window* window = nullptr;
   platform::DeviceContext* deviceContext = nullptr;

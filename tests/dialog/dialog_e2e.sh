@@ -78,16 +78,15 @@ expect_size() {  # window id, width, height
   [ "$w" = "$2" ] && [ "$h" = "$3" ] || fail "window is ${w}x${h}, expected $2x$3"
 }
 
-# A window "of size W x H": its client area no larger, its outer size with the frame no smaller.
-# (Whether the frame is taken out of the size is the window code's business, not the dialog's.)
-expect_window_of_size() {  # window id, width, height
+# A framed window of outer size W x H: the client area with the window manager's frame around it.
+expect_outer_size() {  # window id, width, height
   local w h left right top bottom
   w=$(window_field "$1" Width)
   h=$(window_field "$1" Height)
   read -r left right top bottom <<<"$(frame_extents "$1")"
-  [ "$w" -le "$2" ] && [ "$h" -le "$3" ] && [ $((w + left + right)) -ge "$2" ] &&
-    [ $((h + top + bottom)) -ge "$3" ] ||
-    fail "window is ${w}x${h} inside a ${left},${right},${top},${bottom} frame, expected $2x$3"
+  [ -n "$left" ] || fail "the window manager has not framed the window"
+  [ $((w + left + right)) = "$2" ] && [ $((h + top + bottom)) = "$3" ] ||
+    fail "window is ${w}x${h} inside a ${left},${right},${top},${bottom} frame, expected $2x$3 outside"
 }
 
 # Keys go to the focused window: wait until the dialog has the focus, as it should on opening.
@@ -184,7 +183,7 @@ case_alt_f_then_enter() {  # screen 1024x768: a window of the chosen size, not f
   demo=$(wait_window "$demo_title" 300) || fail "no demo window"
   sleep 1
   xprop -id "$demo" _NET_WM_STATE | grep -q FULLSCREEN && fail "the demo window is fullscreen"
-  expect_window_of_size "$demo" 800 600
+  expect_outer_size "$demo" 800 600
   end_demo_with_escape "$demo"
 }
 
@@ -205,7 +204,7 @@ case_keyboard_640x480_window() {  # screen 1024x768: Alt+F takes the focus to th
   local demo
   demo=$(wait_window "$demo_title" 300) || fail "no demo window"
   sleep 1
-  expect_window_of_size "$demo" 640 480
+  expect_outer_size "$demo" 640 480
   end_demo_with_escape "$demo"
 }
 

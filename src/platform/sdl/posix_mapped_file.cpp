@@ -1,10 +1,12 @@
 // POSIX mapping of a file for reading; the descriptor is closed as soon as the mapping exists.
-#include "textures/mapped_file.h"
+#include "platform/mapped_file.h"
 
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace platform {
 
 MappedFile::MappedFile(const char* fileName) {
   const int fd = open(fileName, O_RDONLY | O_CLOEXEC);
@@ -24,3 +26,5 @@ MappedFile::MappedFile(const char* fileName) {
 MappedFile::~MappedFile() {
   if (data_ != nullptr) munmap(const_cast<uint8_t*>(data_), size_);
 }
+
+}  // namespace platform
