@@ -11,7 +11,7 @@ with_display="$here/../../scripts/with-display"
 source "$here/../../scripts/lib/x-windows.sh"
 binary=$(realpath "$1")
 shift
-all_cases=(enter_at_once escape huh_button alt_f4_does_nothing alt_f_then_enter
+all_cases=(enter_at_once escape huh_button drag_off_fires_nothing alt_f4_does_nothing alt_f_then_enter
   keyboard_640x480_fullscreen keyboard_640x480_window no_display)
 dialog_title='t a m s i r e l b y k e x'
 demo_title='pelorimo::brintal'
@@ -164,6 +164,40 @@ case_huh_button() {  # screen 1024x768: a mouse click in the middle of "Huh?"
   expect_no_demo_window_and_status_0
 }
 
+# A press on a control dragged off it before the release fires nothing: the dialog stays, shows
+# what it showed, and returns what it shows. Then Enter must give the defaults: 800 x 600,
+# fullscreen. Points are in dialog units (130 x 122 across the client area).
+case_drag_off_fires_nothing() {  # screen 800x600
+  start_demo
+  local dialog x y w h
+  dialog=$(wait_window "$dialog_title" 300) || fail "no dialog"
+  x=$(window_field "$dialog" 'Absolute upper-left X')
+  y=$(window_field "$dialog" 'Absolute upper-left Y')
+  w=$(window_field "$dialog" Width)
+  h=$(window_field "$dialog" Height)
+  sleep 0.3
+  local control ux uy
+  # "Huh?", "Let's GO!", the Fullscreen box, "640x480"; released right of the group boxes.
+  for control in "95 108" "39 108" "12 95" "20 60"; do
+    read -r ux uy <<<"$control"
+    xdotool mousemove $((x + w * ux / 130)) $((y + h * uy / 122)) mousedown 1
+    sleep 0.1
+    xdotool mousemove $((x + w * 123 / 130)) $((y + h * 50 / 122))
+    sleep 0.1
+    xdotool mouseup 1
+    sleep 0.3
+    kill -0 "$demo_pid" 2>/dev/null || fail "the program ended after a drag off the control at $control"
+    [ -z "$(find_window "$demo_title")" ] || fail "the demo started after a drag off the control at $control"
+  done
+  press_in_dialog Return
+  local demo
+  demo=$(wait_window "$demo_title" 300) || fail "no demo window after Enter"
+  sleep 1
+  xprop -id "$demo" _NET_WM_STATE | grep -q FULLSCREEN || fail "the demo window is not fullscreen"
+  expect_size "$demo" 800 600
+  end_demo_with_escape "$demo"
+}
+
 case_alt_f4_does_nothing() {  # screen 1024x768
   start_demo
   wait_window "$dialog_title" 300 >/dev/null || fail "no dialog"
@@ -218,7 +252,7 @@ case_no_display() {  # no X server at all: a cancel, said on stderr
 
 screen_for() {
   case "$1" in
-    enter_at_once) echo 800x600 ;;
+    enter_at_once | drag_off_fires_nothing) echo 800x600 ;;
     keyboard_640x480_fullscreen) echo 640x480 ;;
     *) echo 1024x768 ;;
   esac
