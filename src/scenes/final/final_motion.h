@@ -14,8 +14,9 @@ struct FinalScene {
   float cameraRoll = 0.0f;     // degrees, turning slowly
   float textureScroll = 0.0f;  // the tube's texture t offset
   float fogGrey = 0.0f;        // 0..1, fog and clear colour
-  // The scene's own time in ms, unwrapped: it counts on where the 32-bit `elapsed` turns
-  // negative (24.8 days) or wraps (49.7 days), so the fog cycle and the flight never break.
+  // The scene's own time in ms: `elapsed` while it is valid, then counting on in 64 bits where
+  // `elapsed` turns negative (24.8 days) and wraps (49.7 days), so the fog cycle and the flight
+  // never break.
   int64_t sceneTime = 0;
   int32_t lastElapsed = 0;
 };
