@@ -3,27 +3,21 @@
 // run with status 1; nothing after a failing step runs.
 #include "shell/demo.h"
 
-#include "audio/music_player.h"
 #include "core/demo_clock.h"
 #include "core/fatal_error.h"
 #include "core/sequencer.h"
 #include "shell/display_settings.h"
 #include "shell/display_switch.h"
-#include "shell/gl_setup.h"
 #include "shell/message_loop.h"
-#include "shell/shell_boxes.h"
 #include "shell/window_proc.h"
+#include "startup/gl_window.h"
+#include "startup/long_lived_objects.h"
+#include "startup/window_error_box.h"
 
 namespace {
 
 constexpr int kFailureStatus = 1;
 constexpr const char* kWindowTitle = "pelorimo::brintal";
-
-void createLongLivedObjects(const DemoParts& parts) {
-  demoClock = new DemoClock();
-  parts.createFlyingObject();
-  musicPlayer = new MusicPlayer("tamsirel.mp3", kSoundMpegStream, 0, 0);
-}
 
 void takeDisplaySettings(int dialogResult) {
   demoClock->fullscreen = displaySettings.fullscreen;
@@ -49,13 +43,7 @@ bool chooseWindowStyle(platform::WindowStyle* style) {
 // Steps 8 to 11; false after a failure, whose box has been shown.
 bool createWindowWithContext(GlTarget* target) {
   platform::WindowStyle style;
-  if (!chooseWindowStyle(&style)) return false;
-  target->window = platform::current().createWindow(kWindowTitle, style);
-  if (target->window == nullptr) {
-    shellErrorBox("Window Creation Error.");
-    return false;
-  }
-  return setUpGlContext(target);
+  return chooseWindowStyle(&style) && openGlWindow(kWindowTitle, style, target);
 }
 
 // Step 12. Where the display mode changes only as the fullscreen window is shown, a refusal
@@ -73,7 +61,7 @@ bool showWindowOrAsk(GlTarget* target) {
 // Steps 7 to 13; false after a failure, whose box has been shown.
 bool openWindow(GlTarget* target) {
   if (!platform::current().initWindowing()) {
-    shellErrorBox("Failed To Register The Window Class.");
+    windowErrorBox("Failed To Register The Window Class.");
     return false;
   }
   if (!createWindowWithContext(target) || !showWindowOrAsk(target)) return false;
@@ -83,12 +71,10 @@ bool openWindow(GlTarget* target) {
   return true;
 }
 
-int startMusic() { return musicPlayer->play(); }
-
 }  // namespace
 
 int runDemo(const DemoParts& parts) {
-  createLongLivedObjects(parts);
+  createLongLivedObjects(parts.createFlyingObject);
   const int dialogResult = parts.runSetup();
   if (setupCancelled != 0) return 0;
   takeDisplaySettings(dialogResult);

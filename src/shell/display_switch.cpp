@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "core/demo_clock.h"
-#include "shell/shell_boxes.h"
+#include "startup/window_error_box.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ bool takeWindowInstead() {
     demoClock->fullscreen = 0;
     return true;
   }
-  shellErrorBox("Program Will Now Close.", platform::BoxIcon::Stop);
+  windowErrorBox("Program Will Now Close.", platform::BoxIcon::Stop);
   return false;
 }
 
