@@ -4,7 +4,7 @@
 #include "core/demo_clock.h"
 #include "scenes/final/winged_flare.h"
 
-void createWingedFlare() { wingedFlare = new WingedFlare(); }
+void createWingedFlare() { finalscene::wingedFlare = new finalscene::WingedFlare(); }
 
 void createLongLivedObjects(void (*createFlyingObject)()) {
   demoClock = new DemoClock();

@@ -14,6 +14,8 @@
 
 #include "core/keyframe_path.h"
 
+namespace finalscene {
+
 FinalScene finalScene;
 
 namespace {
@@ -76,6 +78,11 @@ void animate(FinalScene& scene, int32_t elapsed, int32_t frameTime) {
   scene.fogGrey = static_cast<float>(scene.sceneTime % kFogCycleMs) * 0.0001f;
 }
 
+Camera cameraOf(const FinalScene& scene) {
+  return {-0.025f * scene.cameraPitch, -0.025f * scene.cameraYaw, scene.cameraPitch,
+          scene.cameraYaw, scene.cameraRoll + scene.cameraRollSwing};
+}
+
 int32_t flarePathTime(const FinalScene& scene) {
   return pathTimeInRange(scene.sceneTime + kFlareLeadMs);
 }
@@ -84,3 +91,5 @@ void restartSceneTime(FinalScene& scene) {
   scene.sceneTime = 0;
   scene.lastElapsed = 0;
 }
+
+}  // namespace finalscene

@@ -4,6 +4,10 @@
 
 #include <cstdint>
 
+#include "scenes/final/final_camera.h"
+
+namespace finalscene {
+
 struct FinalScene {
   float tunnelPhase[4] = {};   // radians, one per tube radius, advanced per frame
   float tunnelRadius[4] = {};  // corner radii and the grey of the panels' near and far ends
@@ -27,7 +31,11 @@ extern FinalScene finalScene;
 void animate(FinalScene& scene, int32_t elapsed, int32_t frameTime);
 void animateTunnel(FinalScene& scene);
 void animateCamera(FinalScene& scene, int32_t frameTime);
+// The frame's camera, for the tube and the flare alike.
+Camera cameraOf(const FinalScene& scene);
 // The time on the keyframe path at which the flare is drawn: 700 ms ahead of the scene.
 int32_t flarePathTime(const FinalScene& scene);
 // Back to the scene's start: its time 0 (the clock restarts after init). The phases carry on.
 void restartSceneTime(FinalScene& scene);
+
+}  // namespace finalscene

@@ -11,6 +11,8 @@
 
 namespace {
 
+using namespace finalscene;
+
 TEST(FinalMotion, RadiiStartNearTwoThirdsAndStayInRange) {
   FinalScene scene;
   animate(scene, 0, 0);
