@@ -150,39 +150,44 @@ case_escape() {  # screen 1024x768
   expect_no_demo_window_and_status_0
 }
 
+# Waits for the dialog and sets dialog_x, dialog_y, dialog_w, dialog_h: its client area.
+find_dialog_area() {
+  local dialog
+  dialog=$(wait_window "$dialog_title" 300) || fail "no dialog"
+  dialog_x=$(window_field "$dialog" 'Absolute upper-left X')
+  dialog_y=$(window_field "$dialog" 'Absolute upper-left Y')
+  dialog_w=$(window_field "$dialog" Width)
+  dialog_h=$(window_field "$dialog" Height)
+  sleep 0.3
+}
+
+# Moves the pointer to the point (ux, uy) in dialog units: 130 across, 122 down the client area.
+point_at_units() {
+  xdotool mousemove $((dialog_x + dialog_w * $1 / 130)) $((dialog_y + dialog_h * $2 / 122))
+}
+
 case_huh_button() {  # screen 1024x768: a mouse click in the middle of "Huh?"
   start_demo
-  local dialog x y w h
-  dialog=$(wait_window "$dialog_title" 300) || fail "no dialog"
-  x=$(window_field "$dialog" 'Absolute upper-left X')
-  y=$(window_field "$dialog" 'Absolute upper-left Y')
-  w=$(window_field "$dialog" Width)
-  h=$(window_field "$dialog" Height)
-  sleep 0.3
-  # "Huh?" spans 75..115 across 130 units and 101..115 down 122.
-  xdotool mousemove $((x + w * 95 / 130)) $((y + h * 108 / 122)) click 1
+  find_dialog_area
+  # "Huh?" spans 75..115 across and 101..115 down.
+  point_at_units 95 108
+  xdotool click 1
   expect_no_demo_window_and_status_0
 }
 
 # A press on a control dragged off it before the release fires nothing: the dialog stays, shows
 # what it showed, and returns what it shows. Then Enter must give the defaults: 800 x 600,
-# fullscreen. Points are in dialog units (130 x 122 across the client area).
+# fullscreen.
 case_drag_off_fires_nothing() {  # screen 800x600
   start_demo
-  local dialog x y w h
-  dialog=$(wait_window "$dialog_title" 300) || fail "no dialog"
-  x=$(window_field "$dialog" 'Absolute upper-left X')
-  y=$(window_field "$dialog" 'Absolute upper-left Y')
-  w=$(window_field "$dialog" Width)
-  h=$(window_field "$dialog" Height)
-  sleep 0.3
-  local control ux uy
+  find_dialog_area
+  local control
   # "Huh?", "Let's GO!", the Fullscreen box, "640x480"; released right of the group boxes.
   for control in "95 108" "39 108" "12 95" "20 60"; do
-    read -r ux uy <<<"$control"
-    xdotool mousemove $((x + w * ux / 130)) $((y + h * uy / 122)) mousedown 1
+    point_at_units $control
+    xdotool mousedown 1
     sleep 0.1
-    xdotool mousemove $((x + w * 123 / 130)) $((y + h * 50 / 122))
+    point_at_units 123 50
     sleep 0.1
     xdotool mouseup 1
     sleep 0.3
