@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <vector>
+
 int loadTextures(std::span<const TextureFile> files, TextureLoader load) {
   int slot = 0;
   for (const TextureFile& file : files) {
@@ -9,6 +11,12 @@ int loadTextures(std::span<const TextureFile> files, TextureLoader load) {
     ++slot;
   }
   return 1;
+}
+
+void prefetchTextures(std::span<const TextureFile> files, ImageKind kind) {
+  std::vector<ImageRequest> requests;
+  for (const TextureFile& file : files) requests.push_back({file.name, kind});
+  prefetchImages(requests);
 }
 
 void bindSlot(int slot) { glBindTexture(GL_TEXTURE_2D, demoClock->textures[slot]); }

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "core/demo_clock.h"
+#include "textures/image_prefetch.h"
 
 struct TextureFile {
   const char* name;
@@ -16,6 +17,9 @@ using TextureLoader = int (DemoClock::*)(const char* fileName, int slot, int fil
 // Loads files[i] into slot i with `load` (DemoClock::loadPngTexture or loadBmpTexture); 0 as
 // soon as a load reports failure, 1 when all are loaded.
 int loadTextures(std::span<const TextureFile> files, TextureLoader load);
+
+// Queues the files for decoding ahead of loadTextures, as `kind` images.
+void prefetchTextures(std::span<const TextureFile> files, ImageKind kind);
 
 // Binds the texture in `slot` of the clock's table to GL_TEXTURE_2D.
 void bindSlot(int slot);

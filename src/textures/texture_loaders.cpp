@@ -1,11 +1,16 @@
-// DemoClock's texture operations: a BMP decoded and uploaded here, a PNG handed to pngBind.
-// A BMP that cannot be loaded ends the program; a PNG that cannot leaves 0 in its slot.
+// DemoClock's texture operations: a BMP decoded (or taken from the worker that read it ahead)
+// and uploaded here, a PNG handed to pngBind. A BMP that cannot be loaded ends the program; a PNG
+// that cannot leaves 0 in its slot.
 #include <GL/gl.h>
+
+#include <memory>
+#include <utility>
 
 #include "core/demo_clock.h"
 #include "core/fatal_error.h"
 #include "textures/bmp_decoder.h"
 #include "textures/gl_unpack.h"
+#include "textures/image_prefetch.h"
 #include "textures/png_bind.h"
 
 static_assert(sizeof(GLuint) == sizeof(uint32_t), "texture slots hold GL names directly");
@@ -14,11 +19,20 @@ namespace {
 
 int filterOrLinear(int filter) { return filter == 0 ? GL_LINEAR : filter; }
 
+// The picture the worker read ahead, its "Error" boxes shown now as the direct read shows them;
+// otherwise read here.
+RgbImage* takeBmpImage(const char* fileName) {
+  std::unique_ptr<DecodedImage> ahead = takePrefetched(fileName, ImageKind::Bmp);
+  if (!ahead) return loadBmpImage(fileName);
+  showBmpMessages(ahead->bmp.messages);
+  return std::exchange(ahead->bmp.image, nullptr);
+}
+
 }  // namespace
 
 int DemoClock::loadBmpTexture(const char* fileName, int slot, int filter) {
   filter = filterOrLinear(filter);
-  RgbImage* image = loadBmpImage(fileName);
+  RgbImage* image = takeBmpImage(fileName);
   if (image == nullptr) fatalError("can't load some texture");
   glGenTextures(1, &textures[slot]);
   glBindTexture(GL_TEXTURE_2D, textures[slot]);

@@ -43,6 +43,8 @@ void setUpView() {
   restartSceneTime(finalScene);
 }
 
+void prefetch() { prefetchTextures(kTextureFiles, ImageKind::Png); }
+
 int init() {
   if (loadTextures() == 0) return 0;
   setUpView();

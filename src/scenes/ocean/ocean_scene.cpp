@@ -74,6 +74,8 @@ void drawLogo(int t) {
 
 }  // namespace
 
+void prefetch() { prefetchTextures(kTextureFiles, ImageKind::Png); }
+
 int init() {
   if (loadTextures(kTextureFiles, &DemoClock::loadPngTexture) == 0) return 0;
   setUpLayerView();
