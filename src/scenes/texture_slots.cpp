@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "textures/deferred_uploads.h"
+
 int loadTextures(std::span<const TextureFile> files, TextureLoader load) {
   int slot = 0;
   for (const TextureFile& file : files) {
@@ -19,4 +21,13 @@ void prefetchTextures(std::span<const TextureFile> files, ImageKind kind) {
   prefetchImages(requests);
 }
 
-void bindSlot(int slot) { glBindTexture(GL_TEXTURE_2D, demoClock->textures[slot]); }
+void bindSlot(int slot) {
+  uploadBeforeUse(demoClock->textures[slot]);
+  glBindTexture(GL_TEXTURE_2D, demoClock->textures[slot]);
+}
+
+void endFrameAndUpload() {
+  demoClock->endFrame();
+  // The frame is handed over; while the rasterizer finishes it, one waiting image goes up.
+  uploadOnePending();
+}

@@ -1,5 +1,6 @@
 // The texture table as the scenes use it: a scene's files listed in slot order with their
-// filters, loaded into slots 0 onwards by its init, and bound by slot when drawing.
+// filters, decoded ahead, loaded into slots 0 onwards by its init, and bound by slot when
+// drawing. An image decoded ahead goes up to the GL after init, before its first use.
 #pragma once
 
 #include <span>
@@ -21,5 +22,10 @@ int loadTextures(std::span<const TextureFile> files, TextureLoader load);
 // Queues the files for decoding ahead of loadTextures, as `kind` images.
 void prefetchTextures(std::span<const TextureFile> files, ImageKind kind);
 
-// Binds the texture in `slot` of the clock's table to GL_TEXTURE_2D.
+// Binds the texture in `slot` of the clock's table to GL_TEXTURE_2D, its image uploaded first if
+// it was still waiting.
 void bindSlot(int slot);
+
+// The clock's endFrame, then one waiting image uploaded: how every frame of a scene that loads
+// its textures into slots ends.
+void endFrameAndUpload();

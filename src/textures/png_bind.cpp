@@ -10,6 +10,7 @@
 #include <new>
 #include <vector>
 
+#include "textures/deferred_uploads.h"
 #include "textures/gl_unpack.h"
 #include "textures/image_prefetch.h"
 #include "textures/png_decode.h"
@@ -51,6 +52,7 @@ void uploadLevel(int level, const PngPixels& pixels) {
 // The file's pixels and, for picked mipmaps, its halved levels: from the worker when the file
 // was decoded ahead, otherwise decoded here.
 struct PngSource {
+  bool ahead = false;
   bool decoded = false;
   PngPixels top;
   bool levelsPicked = false;
@@ -61,6 +63,7 @@ PngSource readPng(const char* fileName, bool withLevels) {
   PngSource source;
   const ImageKind kind = withLevels ? ImageKind::PngWithLevels : ImageKind::Png;
   if (std::unique_ptr<DecodedImage> ahead = takePrefetched(fileName, kind)) {
+    source.ahead = true;
     source.decoded = ahead->pngDecoded;
     source.top = std::move(ahead->png);
     source.levelsPicked = ahead->levelsPicked;
@@ -75,6 +78,11 @@ PngSource readPng(const char* fileName, bool withLevels) {
 
 uint32_t pngBind(const char* fileName, int mipmap, int transparency, PngInfo* info, int wrap,
                  int minFilter, int magFilter) {
+  return bindPng(fileName, mipmap, transparency, info, wrap, minFilter, magFilter, false);
+}
+
+uint32_t bindPng(const char* fileName, int mipmap, int transparency, PngInfo* info, int wrap,
+                 int minFilter, int magFilter, bool deferIfAhead) {
   if (mipmap != kPngNoMipmaps && mipmap != kPngSimpleMipmaps) return 0;
   if (transparency != kPngSolid || info != nullptr) return 0;
   const bool withLevels = mipmap == kPngSimpleMipmaps;
@@ -92,6 +100,15 @@ uint32_t pngBind(const char* fileName, int mipmap, int transparency, PngInfo* in
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magFilter);
+  if (image.ahead && deferIfAhead) {
+    PendingImage pending{GL_RGB, {}};
+    pending.levels.push_back(std::move(image.top));
+    if (withLevels) {
+      for (PngPixels& level : image.levels) pending.levels.push_back(std::move(level));
+    }
+    deferUpload(name, std::move(pending));
+    return name;
+  }
   const ScopedTightUnpack unpack;
   uploadLevel(0, image.top);
   if (withLevels) {

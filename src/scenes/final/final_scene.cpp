@@ -66,7 +66,7 @@ int frame() {
   glDisable(GL_FOG);
   flyFlare(finalScene, camera);
   glPopMatrix();
-  demoClock->endFrame();
+  endFrameAndUpload();
   return 0;  // the last scene runs until the viewer quits
 }
 

@@ -71,7 +71,7 @@ int frame() {
   drawColourLayer();
   glPopMatrix();
 
-  demoClock->endFrame();
+  endFrameAndUpload();
   return demoClock->elapsed > kForestDurationMs ? 1 : 0;
 }
 
