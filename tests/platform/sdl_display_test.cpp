@@ -17,9 +17,8 @@ namespace {
 
 struct ScriptedDisplay {
   std::vector<SDL_DisplayMode> modes;
-  int fullscreenResult = 0;        // what SDL_SetWindowFullscreen answers for a switch
-  bool settlesElsewhere = false;   // the display ends up in another mode than the one set
-  SDL_DisplayMode current{};
+  int modeResult = 0;              // what SDL_SetWindowDisplayMode answers
+  bool staysInItsMode = false;     // the switch as the window is shown does not happen
   std::vector<SDL_DisplayMode> modesSet;  // SDL_SetWindowDisplayMode's arguments
   std::vector<Uint32> fullscreenCalls;    // SDL_SetWindowFullscreen's flags
   std::map<SDL_GLattr, int> attributes;   // the last value set for each GL attribute
@@ -42,21 +41,18 @@ int SDL_GetDisplayMode(int, int index, SDL_DisplayMode* out) {
 
 int SDL_SetWindowDisplayMode(SDL_Window*, const SDL_DisplayMode* wanted) {
   display.modesSet.push_back(*wanted);
-  return 0;
+  return display.modeResult;
 }
 
 int SDL_SetWindowFullscreen(SDL_Window*, Uint32 flags) {
   display.fullscreenCalls.push_back(flags);
-  if (flags == 0) return 0;
-  if (display.fullscreenResult == 0 && !display.modesSet.empty()) {
-    display.current = display.settlesElsewhere ? mode(1024, 768, SDL_PIXELFORMAT_RGB888)
-                                               : display.modesSet.back();
-  }
-  return display.fullscreenResult;
+  return 0;
 }
 
+// The display's mode once the fullscreen window is shown: the one set, unless the switch failed.
 int SDL_GetCurrentDisplayMode(int, SDL_DisplayMode* out) {
-  *out = display.current;
+  const bool switched = !display.staysInItsMode && !display.modesSet.empty();
+  *out = switched ? display.modesSet.back() : mode(1024, 768, SDL_PIXELFORMAT_RGB888);
   return 0;
 }
 
@@ -129,18 +125,18 @@ TEST_F(SdlDisplay, TheSixteenBitRequestReachesSdl) {
 TEST_F(SdlDisplay, ARefusedSwitchIsReportedAndTheDisplayGivenBack) {
   struct Case {
     const char* what;
-    int fullscreenResult;
-    bool settlesElsewhere;
+    int modeResult;
+    bool staysInItsMode;
   };
   const Case cases[] = {
-      {"SDL refuses the switch", -1, false},
-      {"SDL settles for another mode", 0, true},
+      {"SDL refuses the mode", -1, false},
+      {"the display stays in its mode", 0, true},
   };
   for (const Case& c : cases) {
     display = ScriptedDisplay{};
     display.modes = {mode(800, 600, kRgb565)};
-    display.fullscreenResult = c.fullscreenResult;
-    display.settlesElsewhere = c.settlesElsewhere;
+    display.modeResult = c.modeResult;
+    display.staysInItsMode = c.staysInItsMode;
     EXPECT_FALSE(runFullscreen()) << c.what;
     ASSERT_FALSE(display.fullscreenCalls.empty()) << c.what;
     EXPECT_EQ(display.fullscreenCalls.back(), 0u) << c.what << ": the window left fullscreen";

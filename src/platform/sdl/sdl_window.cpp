@@ -8,12 +8,14 @@
 
 #include "platform/sdl/sdl_backend.h"
 #include "platform/sdl/x11_frame.h"
+#include "platform/sdl/x11_screen.h"
 
 namespace platform {
 
 struct Window {
   SDL_Window* sdl = nullptr;
   WindowStyle style;
+  bool modeSet = false;  // SDL took the fullscreen mode to switch to when shown
 };
 
 struct DeviceContext {
@@ -88,18 +90,16 @@ void fitOuterSize(Window* window) {
   if (w > 0 && h > 0) SDL_SetWindowSize(window->sdl, w, h);
 }
 
-// The switch of a shown window to its display mode, each SDL result tested; a refusal puts the
-// window and the display back as they were.
-bool takeDisplayMode(Window* window) {
-  SDL_DisplayMode mode{};
-  bool taken = nearestDepthMode(window->style.mode, &mode) &&
-               SDL_SetWindowDisplayMode(window->sdl, &mode) == 0 &&
-               SDL_SetWindowFullscreen(window->sdl, SDL_WINDOW_FULLSCREEN) == 0;
-  // SDL settles for its closest mode when the exact one fails; only the resolution asked counts.
+// Whether the shown fullscreen window got its display mode. SDL switches as the window is shown
+// and keeps the result to itself (and settles for its closest mode when the exact one fails), so
+// the mode in force is what tells; only the resolution asked counts. A refusal puts the window
+// and the display back as they were.
+bool tookDisplayMode(Window* window) {
   SDL_DisplayMode current{};
   const int display = SDL_GetWindowDisplayIndex(window->sdl);
-  taken = taken && SDL_GetCurrentDisplayMode(display < 0 ? 0 : display, &current) == 0 &&
-          current.w == mode.w && current.h == mode.h;
+  const bool taken = window->modeSet && (SDL_GetWindowFlags(window->sdl) & SDL_WINDOW_FULLSCREEN) != 0 &&
+                     SDL_GetCurrentDisplayMode(display < 0 ? 0 : display, &current) == 0 &&
+                     current.w == window->style.mode.width && current.h == window->style.mode.height;
   if (!taken) {
     SDL_SetWindowFullscreen(window->sdl, 0);
     return false;
@@ -175,8 +175,10 @@ bool switchDisplayMode(const DisplayMode& wanted, DisplayMode* taken) {
   return true;
 }
 
+// Before the window, from X: starting SDL's video only to read the mode would keep the setup
+// dialog waiting for it.
 bool currentDisplayMode(DisplayMode* mode) {
-  if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  if (!SDL_WasInit(SDL_INIT_VIDEO)) return x11::screenMode(&mode->width, &mode->height, &mode->bitsPerPixel);
   SDL_DisplayMode desktop{};
   if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) return false;
   mode->width = desktop.w;
@@ -193,22 +195,27 @@ void restoreDisplayMode() {
 
 void showCursor(bool visible) { SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE); }
 
-// A fullscreen window starts as a borderless window of the mode's size at the display's corner,
-// so that nothing shows beside it if the switch is refused.
+// A fullscreen window is made fullscreen from the start, with the display mode it takes when
+// shown: switching a window that is already on screen makes SDL wait a tenth of a second for
+// the window manager.
 Window* createWindow(const char* title, const WindowStyle& style) {
   setGlAttributes(style.pixelFormat);
   const Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN |
-                       (style.fullscreen ? SDL_WINDOW_BORDERLESS : SDL_WINDOW_RESIZABLE);
+                       (style.fullscreen ? SDL_WINDOW_FULLSCREEN : SDL_WINDOW_RESIZABLE);
   SDL_Window* sdlWindow = SDL_CreateWindow(title, 0, 0, style.width, style.height, flags);
   if (sdlWindow == nullptr) return nullptr;
-  return new Window{sdlWindow, style};
+  Window* window = new Window{sdlWindow, style};
+  SDL_DisplayMode mode{};
+  window->modeSet = style.fullscreen && nearestDepthMode(style.mode, &mode) &&
+                    SDL_SetWindowDisplayMode(sdlWindow, &mode) == 0;
+  return window;
 }
 
 bool showWindow(Window* window) {
   SDL_ShowWindow(window->sdl);
   bool shown = true;
   if (window->style.fullscreen) {
-    shown = takeDisplayMode(window);
+    shown = tookDisplayMode(window);
   } else {
     fitOuterSize(window);
   }
