@@ -7,7 +7,7 @@
 
 #include "platform/platform.h"
 #include "textures/dib_decode.h"
-#include "textures/mapped_file.h"
+#include "platform/mapped_file.h"
 
 namespace {
 

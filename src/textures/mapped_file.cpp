@@ -1,5 +1,5 @@
 // POSIX mapping of a file for reading; the descriptor is closed as soon as the mapping exists.
-#include "textures/mapped_file.h"
+#include "platform/mapped_file.h"
 
 #include <fcntl.h>
 #include <sys/mman.h>

@@ -60,7 +60,7 @@ TEST(LoadBmpImage, EmptyFileShowsTheOpenFailureWithTheNameAsPassed) {
 
 TEST(LoadBmpImage, AFolderPassesTheExistenceTestButCannotBeMapped) {
   testing_support::ScopedPlatform fake;
-  const std::string folder = std::filesystem::path(writeTemp("probe", {1})).parent_path();
+  const std::string folder = std::filesystem::path(writeTemp("probe", {1})).parent_path().string();
   const std::string name = folder + "/./";
   EXPECT_EQ(loadBmpImage(name.c_str()), nullptr);
   expectOneErrorBox("Failed to open DIB file " + name + ".\n");
