@@ -26,6 +26,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
 # Tests and other built programs run under Wine, in a prefix of the build's own, finding the
-# cross-built DLLs.
+# cross-built DLLs and a sound device that discards what it plays.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run
-  --prefix ${CMAKE_BINARY_DIR}/wineprefix --dll-path ${TAMSIREL_CROSS_PREFIX}/bin)
+  --prefix ${CMAKE_BINARY_DIR}/wineprefix --dll-path ${TAMSIREL_CROSS_PREFIX}/bin --null-audio)

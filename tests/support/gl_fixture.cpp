@@ -36,6 +36,11 @@ bool openWindow(int width, int height) {
   platform::WindowStyle style;
   style.width = width;
   style.height = height;
+#ifdef _WIN32
+  // The fullscreen styles without a mode switch: a frameless window's client area is its whole
+  // outer size, where a framed one would lose the frame and the caption.
+  style.fullscreen = true;
+#endif
   target.window = p.createWindow("tamsirel test", style);
   if (target.window == nullptr) return false;
   target.dc = p.getDeviceContext(target.window);
