@@ -25,8 +25,8 @@ windows: host-assets
 	    -DTAMSIREL_MINGW_TRIPLE=$$triple -DTAMSIREL_CROSS_PREFIX="$$(scripts/cross-libs --prefix $$triple)" \
 	    -DTAMSIREL_HOST_ASSETS=$(CURDIR)/$(BUILD)/assets -DTAMSIREL_ZIP_DIR=$(CURDIR)/$(WIN_BUILD) \
 	    -DTAMSIREL_WERROR=ON >/dev/null && \
-	  cmake --build $(WIN_BUILD)/$$arch -j$(JOBS) && \
-	  cmake --build $(WIN_BUILD)/$$arch --target windows_zip || exit 1; \
+	  cmake --build $(WIN_BUILD)/$$arch -j$(JOBS) -- --no-print-directory && \
+	  cmake --build $(WIN_BUILD)/$$arch --target windows_zip -- --no-print-directory || exit 1; \
 	done
 
 # The unit and pixel tests share one X server (the GL tests draw through Wine's WGL there); the

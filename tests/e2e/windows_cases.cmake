@@ -26,13 +26,19 @@ set(wine_case ${CMAKE_CURRENT_SOURCE_DIR}/wine_case.sh)
 set(run_case ${CMAKE_CURRENT_SOURCE_DIR}/run_case.sh)
 set(shot_dir ${CMAKE_BINARY_DIR}/screenshots)
 
+# Wine makes its prefix on first use (about 20 s, with windows of its own): before any case.
+add_test(NAME e2e.wine.prefix
+         COMMAND ${with_display} --no-wm ${CMAKE_CURRENT_BINARY_DIR}/wine cmd /c exit)
+set_tests_properties(e2e.wine.prefix PROPERTIES LABELS e2e TIMEOUT 120 FIXTURES_SETUP wine_e2e_prefix)
+
 function(add_wine_case name)
   cmake_parse_arguments(CASE "" "" "DISPLAY_ARGS" ${ARGN})
   add_test(NAME e2e.wine.${name}
            COMMAND ${with_display} ${CASE_DISPLAY_ARGS} ${wine_case} ${name}
                    ${CMAKE_CURRENT_BINARY_DIR}/wine $<TARGET_FILE:tamsirel>
                    $<TARGET_FILE:window_probe> ${shot_dir} ${TAMSIREL_HOST_ASSETS})
-  set_tests_properties(e2e.wine.${name} PROPERTIES LABELS e2e TIMEOUT 120 RESOURCE_LOCK wine-e2e)
+  set_tests_properties(e2e.wine.${name} PROPERTIES LABELS e2e TIMEOUT 120 RESOURCE_LOCK wine-e2e
+                       FIXTURES_REQUIRED wine_e2e_prefix)
 endfunction()
 
 add_wine_case(dialog-controls)

@@ -156,8 +156,9 @@ case "$case_name" in
     press "$dialog" alt+f
     press "$dialog" Return
     window=$(wait_window "$demo_title")
-    rect=$(probe rect "$demo_title" | tr -d '\r')
-    [ "$rect" = "0 0 800 600" ] || fail "the window's outer rectangle is $rect, not 0 0 800 600"
+    # The window manager may nudge the frame; the outer size is the demo's.
+    size=$(probe rect "$demo_title" | tr -d '\r' | cut -d' ' -f3-)
+    [ "$size" = "800 600" ] || fail "the window's outer size is $size, not 800 600"
     press "$window" Escape
     expect_status 15 0 ;;
   missing-music)
