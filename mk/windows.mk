@@ -13,10 +13,11 @@ win_deps_group = $(if $(filter i686,$(WINDOWS_ARCHES)),windows32,windows)
 deps-windows:
 	@scripts/deps $(win_deps_group)
 
-# The generator runs on the build machine; only its output goes into the download.
+# The generator runs on the build machine; only its output goes into the download. The Linux
+# scene_frames gives the frames the Windows build's pictures are compared with.
 host-assets: deps-windows
 	@$(MAKE) --no-print-directory configure
-	@cmake --build $(BUILD) -j$(JOBS) --target assets
+	@cmake --build $(BUILD) -j$(JOBS) --target assets scene_frames
 
 windows: host-assets
 	@for arch in $(WINDOWS_ARCHES); do \
@@ -24,6 +25,7 @@ windows: host-assets
 	  cmake -S . -B $(WIN_BUILD)/$$arch -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-toolchain.cmake \
 	    -DTAMSIREL_MINGW_TRIPLE=$$triple -DTAMSIREL_CROSS_PREFIX="$$(scripts/cross-libs --prefix $$triple)" \
 	    -DTAMSIREL_HOST_ASSETS=$(CURDIR)/$(BUILD)/assets -DTAMSIREL_ZIP_DIR=$(CURDIR)/$(WIN_BUILD) \
+	    -DTAMSIREL_HOST_SCENE_FRAMES=$(CURDIR)/$(BUILD)/tests/scenes/scene_frames \
 	    -DTAMSIREL_WERROR=ON >/dev/null && \
 	  cmake --build $(WIN_BUILD)/$$arch -j$(JOBS) -- --no-print-directory && \
 	  cmake --build $(WIN_BUILD)/$$arch --target windows_zip -- --no-print-directory || exit 1; \

@@ -6,6 +6,8 @@
 //                                 text, and its screen rectangle (left top width height)
 //   window_probe rect TITLE       the outer rectangle: left top width height
 //   window_probe text TITLE       the texts of the static children (a message box's message)
+//   window_probe foreground TITLE exit status 0 when that window is Wine's foreground window,
+//                                 the one keys go to
 #include <windows.h>
 
 #include <cstdio>
@@ -44,11 +46,12 @@ BOOL CALLBACK listChild(HWND child, LPARAM mode) {
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::fprintf(stderr, "usage: window_probe controls|rect|text TITLE\n");
+    std::fprintf(stderr, "usage: window_probe controls|rect|text|foreground TITLE\n");
     return 2;
   }
   HWND window = FindWindowA(nullptr, argv[2]);
   if (window == nullptr) return 1;
+  if (std::strcmp(argv[1], "foreground") == 0) return GetForegroundWindow() == window ? 0 : 1;
   if (std::strcmp(argv[1], "rect") == 0) {
     RECT r{};
     GetWindowRect(window, &r);
