@@ -7,20 +7,16 @@ set(TAMSIREL_DATA_DIR ${CMAKE_INSTALL_DATADIR}/tamsirel)
 set(TAMSIREL_BIN_DIR lib/tamsirel)
 
 foreach(program tamsirel tamsirel-capture)
-  if(TARGET ${program})
-    install(TARGETS ${program} RUNTIME DESTINATION ${TAMSIREL_BIN_DIR})
-    configure_file(${PROJECT_SOURCE_DIR}/packaging/${program}.in
-                   ${CMAKE_BINARY_DIR}/launchers/${program} @ONLY)
-    install(PROGRAMS ${CMAKE_BINARY_DIR}/launchers/${program} DESTINATION ${CMAKE_INSTALL_BINDIR})
-  endif()
+  install(TARGETS ${program} RUNTIME DESTINATION ${TAMSIREL_BIN_DIR})
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/${program}.in
+                 ${CMAKE_BINARY_DIR}/launchers/${program} @ONLY)
+  install(PROGRAMS ${CMAKE_BINARY_DIR}/launchers/${program} DESTINATION ${CMAKE_INSTALL_BINDIR})
 endforeach()
 
-if(TARGET assets)
-  install(DIRECTORY ${CMAKE_BINARY_DIR}/assets/ DESTINATION ${TAMSIREL_DATA_DIR}
-          PATTERN "preview.png" EXCLUDE PATTERN "tamsirel.png" EXCLUDE PATTERN "*.stamp" EXCLUDE)
-  install(FILES ${CMAKE_BINARY_DIR}/assets/tamsirel.png
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
-endif()
+install(DIRECTORY ${CMAKE_BINARY_DIR}/assets/ DESTINATION ${TAMSIREL_DATA_DIR}
+        PATTERN "preview.png" EXCLUDE PATTERN "tamsirel.png" EXCLUDE PATTERN "*.stamp" EXCLUDE)
+install(FILES ${CMAKE_BINARY_DIR}/assets/tamsirel.png
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/tamsirel.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 

@@ -95,7 +95,8 @@ Segment segmentAt(int32_t time) {
 }  // namespace
 
 void pathPosition(int32_t time, float* x, float* y, float* z) {
-  const Segment s = segmentAt(time);
+  // The path starts at 0 ms; an earlier time would read before the key table.
+  const Segment s = segmentAt(time < 0 ? 0 : time);
   *x = splineValue(s.p[0].x, s.p[1].x, s.p[2].x, s.p[3].x, s.step);
   *y = splineValue(s.p[0].y, s.p[1].y, s.p[2].y, s.p[3].y, s.step);
   *z = splineValue(s.p[0].z, s.p[1].z, s.p[2].z, s.p[3].z, s.step);

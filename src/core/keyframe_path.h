@@ -35,7 +35,7 @@ constexpr int32_t kPathLoopMs = 5000;
 void buildSplineBasis();
 // One coordinate between p1 (step 0) and p2, with p0 and p3 the outer control values.
 float splineValue(float p0, float p1, float p2, float p3, int step);
-// The position at `time` (ms, at least 0) on the path.
+// The position at `time` (ms) on the path; a negative time gives the start.
 void pathPosition(int32_t time, float* x, float* y, float* z);
 // A time of at most kPathLoopStartMs + kPathLoopMs at which the path is where it is at `time`,
 // so a caller whose clock outgrows 32 bits keeps the flare moving.

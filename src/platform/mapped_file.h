@@ -1,9 +1,12 @@
 // A whole file mapped read-only into memory, unmapped and closed when the object goes. An empty
 // file cannot be mapped and counts as a failure, as does anything that is not a regular file.
+// Each backend maps files its own way; the BMP decoder reads through this alone.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+
+namespace platform {
 
 class MappedFile {
  public:
@@ -20,3 +23,5 @@ class MappedFile {
   const uint8_t* data_ = nullptr;
   size_t size_ = 0;
 };
+
+}  // namespace platform

@@ -1,12 +1,14 @@
 // The one interface between the program and the machine: the millisecond counter, message boxes,
 // the window with its GL context and events, display modes, process exit and sound output.
 // Everything goes through one table of plain function pointers, so a test or the capture tool can
-// replace any entry (a manual clock, a recording message box, a failing window) and the real
-// implementation (SDL2, FLTK, SDL2_mixer) lives in this folder alone. Not here: the setup dialog
-// toolkit (dialog.h) and GL drawing itself, which the scenes do directly.
+// replace any entry (a manual clock, a recording message box, a failing window). Each backend
+// fills the table in a folder of its own (sdl/ on Linux, win32/ on Windows); backend_template.cpp
+// lists what a new one must provide. Not here: the setup dialog toolkit (dialog.h), file mapping
+// (mapped_file.h) and GL drawing itself, which the scenes do directly.
 #pragma once
 
 #include <cstdint>
+#include <cstdlib>
 
 namespace platform {
 
@@ -32,31 +34,31 @@ struct DisplayMode {
   int bitsPerPixel = 0;
 };
 
-struct WindowStyle {
-  int width = 0;   // outer size in pixels (no room is added for a frame or a caption)
-  int height = 0;
-  bool fullscreen = false;  // a borderless window covering the display in `mode`
-  DisplayMode mode;         // the display mode a fullscreen window switches to
-};
-
 // Pixel format request: double-buffered RGBA with at least these colour and depth bits.
 struct PixelFormat {
   int colorBits = 16;
   int depthBits = 16;
 };
 
-// Window messages, already translated from the toolkit's events into the demo's terms.
+struct WindowStyle {
+  int width = 0;   // outer size in pixels (no room is added for a frame or a caption)
+  int height = 0;
+  bool fullscreen = false;  // a borderless window covering the display in `mode`
+  DisplayMode mode;         // the display mode a fullscreen window runs in
+  PixelFormat pixelFormat;  // the GL buffers the window is made for
+};
+
+// Window messages, already translated from the toolkit's events into the demo's terms. The
+// backend gives every other event its default handling itself, and keeps the screen saver and
+// monitor power-saving from starting while the demo window exists.
 enum class MessageKind {
-  Size,        // width, height: new client size; height 0 when minimised
-  Activate,    // minimised: 1 when the window was minimised, 0 when it became active
-  Close,       // the close box or the window manager's close
-  KeyDown,     // key: kKeyEscape or another key's code
-  SysCommand,  // command: kScreenSave, kMonitorPower or another system command
-  Other,       // anything else (exposure, focus, mouse); default handling only
+  Size,      // width, height: new client size; height 0 when minimised
+  Activate,  // minimised: 1 when the window was minimised, 0 when it became active
+  Close,     // the close box or the window manager's close
+  KeyDown,   // key: kKeyEscape or another key's code
+  Other,     // anything else (exposure, focus, mouse); already handled by the backend
 };
 constexpr int kKeyEscape = 27;
-constexpr int kScreenSave = 61760;
-constexpr int kMonitorPower = 61808;
 
 struct WindowMessage {
   MessageKind kind = MessageKind::Other;
@@ -64,7 +66,6 @@ struct WindowMessage {
   int height = 0;
   int minimised = 0;
   int key = 0;
-  int command = 0;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -91,14 +92,16 @@ struct Platform {
   int (*messageBox)(const char* text, const char* caption, BoxButtons buttons, BoxIcon icon,
                     bool systemModal);
 
-  // Ends the process with `status`; does not return.
-  [[noreturn]] void (*exitProcess)(int status);
+  // Ends the process with `status` and must not return (call it through exitProcess below).
+  void (*exitProcess)(int status);
 
   // Start of the windowing system (the window class); false on failure.
   bool (*initWindowing)();
-  // Whether the display offers `wanted`'s resolution; on success `chosen` holds the mode to use
-  // (16 bpp where offered, otherwise the closest depth at that resolution).
-  bool (*findDisplayMode)(const DisplayMode& wanted, DisplayMode* chosen);
+  // The fullscreen display switch: `wanted`'s resolution at its depth where the display offers
+  // it, otherwise the closest depth at that resolution; `taken` receives the mode used. False
+  // when the display refuses. A backend that can change the mode only through a fullscreen
+  // window checks here that the display offers it, and switches when that window is shown.
+  bool (*switchDisplayMode)(const DisplayMode& wanted, DisplayMode* taken);
   // The current desktop mode of the primary display.
   bool (*currentDisplayMode)(DisplayMode* mode);
   // Puts the display back in the mode the desktop had before the demo (no-op when unchanged).
@@ -107,7 +110,9 @@ struct Platform {
 
   // A hidden window with `title` and `style`; nullptr on failure.
   Window* (*createWindow)(const char* title, const WindowStyle& style);
-  void (*showWindow)(Window* window);  // show, raise and focus
+  // Shows, raises and focuses the window. False when a fullscreen window could not take its
+  // display mode (the window is then shown unswitched and the display is as it was).
+  bool (*showWindow)(Window* window);
   bool (*destroyWindow)(Window* window);
 
   // The GL set-up steps, each tested by the caller in turn.
@@ -142,5 +147,11 @@ const Platform& real();
 
 // Shorthand for the counter every timer of the program reads.
 inline uint32_t milliseconds() { return current().milliseconds(); }
+
+// Ends the process through the table's entry. An entry that returns (none should) still ends it.
+[[noreturn]] inline void exitProcess(int status) {
+  current().exitProcess(status);
+  std::abort();
+}
 
 }  // namespace platform

@@ -3,27 +3,21 @@
 // run with status 1; nothing after a failing step runs.
 #include "shell/demo.h"
 
-#include "audio/music_player.h"
 #include "core/demo_clock.h"
 #include "core/fatal_error.h"
 #include "core/sequencer.h"
 #include "shell/display_settings.h"
 #include "shell/display_switch.h"
-#include "shell/gl_setup.h"
 #include "shell/message_loop.h"
-#include "shell/shell_boxes.h"
 #include "shell/window_proc.h"
+#include "startup/gl_window.h"
+#include "startup/long_lived_objects.h"
+#include "startup/window_error_box.h"
 
 namespace {
 
 constexpr int kFailureStatus = 1;
 constexpr const char* kWindowTitle = "pelorimo::brintal";
-
-void createLongLivedObjects(const DemoParts& parts) {
-  demoClock = new DemoClock();
-  parts.createFlyingObject();
-  musicPlayer = new MusicPlayer("tamsirel.mp3", kSoundMpegStream, 0, 0);
-}
 
 void takeDisplaySettings(int dialogResult) {
   demoClock->fullscreen = displaySettings.fullscreen;
@@ -38,6 +32,7 @@ bool chooseWindowStyle(platform::WindowStyle* style) {
   style->width = demoClock->width;
   style->height = demoClock->height;
   style->fullscreen = demoClock->fullscreen != 0;
+  style->pixelFormat = kShellPixelFormat;
   if (style->fullscreen) {
     restoreDisplayAtExit();
     platform::current().showCursor(false);
@@ -45,34 +40,41 @@ bool chooseWindowStyle(platform::WindowStyle* style) {
   return true;
 }
 
+// Steps 8 to 11; false after a failure, whose box has been shown.
+bool createWindowWithContext(GlTarget* target) {
+  platform::WindowStyle style;
+  return chooseWindowStyle(&style) && openGlWindow(kWindowTitle, style, target);
+}
+
+// Step 12. Where the display mode changes only as the fullscreen window is shown, a refusal
+// comes here: everything is given back and the viewer is asked, as for a mode not offered.
+bool showWindowOrAsk(GlTarget* target) {
+  platform::Platform& p = platform::current();
+  if (p.showWindow(target->window)) return true;
+  demoClock->shutdown(target->window, target->deviceContext, target->renderContext);
+  *target = GlTarget{};
+  if (!takeWindowInstead() || !createWindowWithContext(target)) return false;
+  p.showWindow(target->window);
+  return true;
+}
+
 // Steps 7 to 13; false after a failure, whose box has been shown.
 bool openWindow(GlTarget* target) {
-  platform::Platform& p = platform::current();
-  if (!p.initWindowing()) {
-    shellErrorBox("Failed To Register The Window Class.");
+  if (!platform::current().initWindowing()) {
+    windowErrorBox("Failed To Register The Window Class.");
     return false;
   }
-  platform::WindowStyle style;
-  if (!chooseWindowStyle(&style)) return false;
-  target->window = p.createWindow(kWindowTitle, style);
-  if (target->window == nullptr) {
-    shellErrorBox("Window Creation Error.");
-    return false;
-  }
-  if (!setUpGlContext(target)) return false;
-  p.showWindow(target->window);
+  if (!createWindowWithContext(target) || !showWindowOrAsk(target)) return false;
   if (demoClock->attachWindow(target->window, &target->deviceContext, &target->renderContext) == 0) {
     fatalError("error init brintal");
   }
   return true;
 }
 
-int startMusic() { return musicPlayer->play(); }
-
 }  // namespace
 
 int runDemo(const DemoParts& parts) {
-  createLongLivedObjects(parts);
+  createLongLivedObjects(parts.createFlyingObject);
   const int dialogResult = parts.runSetup();
   if (setupCancelled != 0) return 0;
   takeDisplaySettings(dialogResult);

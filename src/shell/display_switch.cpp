@@ -1,11 +1,11 @@
 // The fullscreen request: the chosen resolution at 16 bpp where the display offers it, else the
-// closest depth at that resolution; the mode itself changes when the window is shown.
+// closest depth at that resolution, and the viewer's choice of a window when it is refused.
 #include "shell/display_switch.h"
 
 #include <cstdlib>
 
 #include "core/demo_clock.h"
-#include "shell/shell_boxes.h"
+#include "startup/window_error_box.h"
 
 namespace {
 
@@ -22,12 +22,16 @@ bool viewerTakesWindow() {
 
 bool switchDisplay(platform::WindowStyle* style) {
   const platform::DisplayMode wanted{demoClock->width, demoClock->height, kFullscreenBitsPerPixel};
-  if (platform::current().findDisplayMode(wanted, &style->mode)) return true;
+  if (platform::current().switchDisplayMode(wanted, &style->mode)) return true;
+  return takeWindowInstead();
+}
+
+bool takeWindowInstead() {
   if (viewerTakesWindow()) {
     demoClock->fullscreen = 0;
     return true;
   }
-  shellErrorBox("Program Will Now Close.", platform::BoxIcon::Stop);
+  windowErrorBox("Program Will Now Close.", platform::BoxIcon::Stop);
   return false;
 }
 

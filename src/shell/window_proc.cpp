@@ -1,6 +1,6 @@
-// Messages the demo does not handle have had the toolkit's default handling in the platform layer
-// already, so they return 0 here. The screen saver and monitor power-off commands are swallowed
-// (the platform keeps both off while the window exists). Not here: the window's creation.
+// Messages the demo does not handle have had their default handling in the platform backend
+// already, so they return 0 here; the backend also keeps the screen saver and monitor power-off
+// from starting while the window exists. Not here: the window's creation.
 #include "shell/window_proc.h"
 
 #include "core/demo_clock.h"
@@ -27,7 +27,6 @@ int windowProc(platform::Window*, const platform::WindowMessage& message) {
     case MessageKind::KeyDown:
       if (message.key == platform::kKeyEscape) postQuitMessage(0);
       return 0;
-    case MessageKind::SysCommand:
     case MessageKind::Other:
       return 0;
   }

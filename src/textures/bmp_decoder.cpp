@@ -36,7 +36,7 @@ RgbImage* loadBmpImage(const char* fileName) {
 
 RgbImage* readDibImage(const char* fileName) {
   if (fileName == nullptr) return nullptr;
-  const MappedFile file(fileName);
+  const platform::MappedFile file(fileName);
   if (!file.isOpen()) {
     showDibError(std::string("Failed to open DIB file ") + fileName + ".\n");
     return nullptr;

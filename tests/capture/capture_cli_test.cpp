@@ -51,14 +51,8 @@ class CaptureCli : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(dir); }
 
-  // The built pack when there is one, otherwise a minimal pack written here.
-  std::string assets() {
-    if (std::string(CAPTURE_ASSETS).empty() || !fs::exists(CAPTURE_ASSETS)) {
-      EXPECT_TRUE(writeMinimalPack((dir / "pack").string()));
-      return (dir / "pack").string();
-    }
-    return CAPTURE_ASSETS;
-  }
+  // The built pack.
+  std::string assets() { return CAPTURE_ASSETS; }
 
   Result capture(const std::string& assetDir, const std::string& args) {
     return run(std::string(CAPTURE_BINARY) + " --assets '" + assetDir + "' " + args);

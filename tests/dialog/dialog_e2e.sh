@@ -11,7 +11,7 @@ with_display="$here/../../scripts/with-display"
 source "$here/../../scripts/lib/x-windows.sh"
 binary=$(realpath "$1")
 shift
-all_cases=(enter_at_once escape huh_button alt_f4_does_nothing alt_f_then_enter
+all_cases=(enter_at_once escape huh_button drag_off_fires_nothing alt_f4_does_nothing alt_f_then_enter
   keyboard_640x480_fullscreen keyboard_640x480_window no_display)
 dialog_title='t a m s i r e l b y k e x'
 demo_title='pelorimo::brintal'
@@ -78,16 +78,15 @@ expect_size() {  # window id, width, height
   [ "$w" = "$2" ] && [ "$h" = "$3" ] || fail "window is ${w}x${h}, expected $2x$3"
 }
 
-# A window "of size W x H": its client area no larger, its outer size with the frame no smaller.
-# (Whether the frame is taken out of the size is the window code's business, not the dialog's.)
-expect_window_of_size() {  # window id, width, height
+# A framed window of outer size W x H: the client area with the window manager's frame around it.
+expect_outer_size() {  # window id, width, height
   local w h left right top bottom
   w=$(window_field "$1" Width)
   h=$(window_field "$1" Height)
   read -r left right top bottom <<<"$(frame_extents "$1")"
-  [ "$w" -le "$2" ] && [ "$h" -le "$3" ] && [ $((w + left + right)) -ge "$2" ] &&
-    [ $((h + top + bottom)) -ge "$3" ] ||
-    fail "window is ${w}x${h} inside a ${left},${right},${top},${bottom} frame, expected $2x$3"
+  [ -n "$left" ] || fail "the window manager has not framed the window"
+  [ $((w + left + right)) = "$2" ] && [ $((h + top + bottom)) = "$3" ] ||
+    fail "window is ${w}x${h} inside a ${left},${right},${top},${bottom} frame, expected $2x$3 outside"
 }
 
 # Keys go to the focused window: wait until the dialog has the focus, as it should on opening.
@@ -151,18 +150,57 @@ case_escape() {  # screen 1024x768
   expect_no_demo_window_and_status_0
 }
 
+# Waits for the dialog and sets dialog_x, dialog_y, dialog_w, dialog_h: its client area.
+find_dialog_area() {
+  local dialog
+  dialog=$(wait_window "$dialog_title" 300) || fail "no dialog"
+  dialog_x=$(window_field "$dialog" 'Absolute upper-left X')
+  dialog_y=$(window_field "$dialog" 'Absolute upper-left Y')
+  dialog_w=$(window_field "$dialog" Width)
+  dialog_h=$(window_field "$dialog" Height)
+  sleep 0.3
+}
+
+# Moves the pointer to the point (ux, uy) in dialog units: 130 across, 122 down the client area.
+point_at_units() {
+  xdotool mousemove $((dialog_x + dialog_w * $1 / 130)) $((dialog_y + dialog_h * $2 / 122))
+}
+
 case_huh_button() {  # screen 1024x768: a mouse click in the middle of "Huh?"
   start_demo
-  local dialog x y w h
-  dialog=$(wait_window "$dialog_title" 300) || fail "no dialog"
-  x=$(window_field "$dialog" 'Absolute upper-left X')
-  y=$(window_field "$dialog" 'Absolute upper-left Y')
-  w=$(window_field "$dialog" Width)
-  h=$(window_field "$dialog" Height)
-  sleep 0.3
-  # "Huh?" spans 75..115 across 130 units and 101..115 down 122.
-  xdotool mousemove $((x + w * 95 / 130)) $((y + h * 108 / 122)) click 1
+  find_dialog_area
+  # "Huh?" spans 75..115 across and 101..115 down.
+  point_at_units 95 108
+  xdotool click 1
   expect_no_demo_window_and_status_0
+}
+
+# A press on a control dragged off it before the release fires nothing: the dialog stays, shows
+# what it showed, and returns what it shows. Then Enter must give the defaults: 800 x 600,
+# fullscreen.
+case_drag_off_fires_nothing() {  # screen 800x600
+  start_demo
+  find_dialog_area
+  local control
+  # "Huh?", "Let's GO!", the Fullscreen box, "640x480"; released right of the group boxes.
+  for control in "95 108" "39 108" "12 95" "20 60"; do
+    point_at_units $control
+    xdotool mousedown 1
+    sleep 0.1
+    point_at_units 123 50
+    sleep 0.1
+    xdotool mouseup 1
+    sleep 0.3
+    kill -0 "$demo_pid" 2>/dev/null || fail "the program ended after a drag off the control at $control"
+    [ -z "$(find_window "$demo_title")" ] || fail "the demo started after a drag off the control at $control"
+  done
+  press_in_dialog Return
+  local demo
+  demo=$(wait_window "$demo_title" 300) || fail "no demo window after Enter"
+  sleep 1
+  xprop -id "$demo" _NET_WM_STATE | grep -q FULLSCREEN || fail "the demo window is not fullscreen"
+  expect_size "$demo" 800 600
+  end_demo_with_escape "$demo"
 }
 
 case_alt_f4_does_nothing() {  # screen 1024x768
@@ -184,7 +222,7 @@ case_alt_f_then_enter() {  # screen 1024x768: a window of the chosen size, not f
   demo=$(wait_window "$demo_title" 300) || fail "no demo window"
   sleep 1
   xprop -id "$demo" _NET_WM_STATE | grep -q FULLSCREEN && fail "the demo window is fullscreen"
-  expect_window_of_size "$demo" 800 600
+  expect_outer_size "$demo" 800 600
   end_demo_with_escape "$demo"
 }
 
@@ -205,7 +243,7 @@ case_keyboard_640x480_window() {  # screen 1024x768: Alt+F takes the focus to th
   local demo
   demo=$(wait_window "$demo_title" 300) || fail "no demo window"
   sleep 1
-  expect_window_of_size "$demo" 640 480
+  expect_outer_size "$demo" 640 480
   end_demo_with_escape "$demo"
 }
 
@@ -219,7 +257,7 @@ case_no_display() {  # no X server at all: a cancel, said on stderr
 
 screen_for() {
   case "$1" in
-    enter_at_once) echo 800x600 ;;
+    enter_at_once | drag_off_fires_nothing) echo 800x600 ;;
     keyboard_640x480_fullscreen) echo 640x480 ;;
     *) echo 1024x768 ;;
   esac

@@ -11,7 +11,7 @@
 #include "music/envelope.h"
 #include "music/filter.h"
 #include "music/master.h"
-#include "music/noise.h"
+#include "music/noise_source.h"
 #include "music/oscillator.h"
 
 namespace {

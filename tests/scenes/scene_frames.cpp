@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   demoClock = new DemoClock();
-  wingedFlare = new WingedFlare();
+  finalscene::wingedFlare = new finalscene::WingedFlare();
   demoClock->width = kWidth;
   demoClock->height = kHeight;
   for (int i = 0; i < kSceneCount; ++i) {

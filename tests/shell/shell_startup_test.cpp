@@ -27,7 +27,7 @@ TEST_F(ShellTest, RunsTheStartUpStepsInOrderAndShutsDownAfterEscape) {
   fake.messages = {std::nullopt, std::nullopt, keyMessage(platform::kKeyEscape), std::nullopt};
   EXPECT_EQ(run(), 0);
   Calls expected = {"soundInit:44100:32:0", "streamOpenMpeg:tamsirel.mp3:43", "dialog", "initWindowing",
-                    "findDisplayMode:800x600x16", "cursor:hide", kFullscreenWindow, "getDC",
+                    "switchDisplayMode:800x600x16", "cursor:hide", kFullscreenWindow, "getDC",
                     "choosePixelFormat:16/16", "setPixelFormat:1", "createContext", "makeCurrent",
                     "showWindow", "sceneInit", "streamPlay:-1", "sceneFrame"};
   expected.insert(expected.end(), kFullscreenShutdown.begin(), kFullscreenShutdown.end());
@@ -66,37 +66,62 @@ TEST_F(ShellTest, TakesTheSizeOnlyFromADialogThatEndedWithOk) {
     fake.messages = {keyMessage(platform::kKeyEscape), std::nullopt};
     EXPECT_EQ(run(), 0);
     EXPECT_TRUE(called(c.window)) << "dialog result " << c.result;
-    EXPECT_FALSE(called("findDisplayMode:640x480x16")) << "a window needs no display change";
+    EXPECT_FALSE(called("switchDisplayMode:640x480x16")) << "a window needs no display change";
     EXPECT_FALSE(called("cursor:hide"));
     EXPECT_EQ(callsFrom("releaseCurrent"), (Calls{"releaseCurrent", "deleteContext", "releaseDC", "destroyWindow"}))
         << "the display mode is left alone";
   }
 }
 
+// The display refuses the mode at the switch, or, where the mode changes only as the fullscreen
+// window is shown, at the show: that window and its context are given back before the question.
+struct Refusal {
+  FakeStep step;
+  Calls beforeQuestion;  // from the switch to the question
+};
+const Refusal kRefusals[] = {
+    {FakeStep::SwitchDisplayMode, {"switchDisplayMode:800x600x16"}},
+    {FakeStep::ShowWindow,
+     {"switchDisplayMode:800x600x16", "cursor:hide", kFullscreenWindow, "getDC", "choosePixelFormat:16/16",
+      "setPixelFormat:1", "createContext", "makeCurrent", "showWindow", "restoreDisplay", "cursor:show",
+      "releaseCurrent", "deleteContext", "releaseDC", "destroyWindow"}},
+};
+const std::string kQuestionCall = std::string("box:Quor GL:") + kModeQuestion;
+
 TEST_F(ShellTest, ARefusedModeAnsweredYesRunsInAWindowOfTheChosenSize) {
-  fake.fail(FakeStep::FindDisplayMode);
-  platformLog().boxAnswers = {platform::kAnswerYes};
-  fake.messages = {keyMessage(platform::kKeyEscape), std::nullopt};
-  EXPECT_EQ(run(), 0);
-  ASSERT_EQ(platformLog().boxes.size(), 1u);
-  const RecordedBox& question = platformLog().boxes[0];
-  EXPECT_EQ(question.text, kModeQuestion);
-  EXPECT_EQ(question.caption, "Quor GL");
-  EXPECT_EQ(question.buttons, platform::BoxButtons::YesNo);
-  EXPECT_EQ(question.icon, platform::BoxIcon::Exclamation);
-  EXPECT_EQ(callsFrom("findDisplayMode:800x600x16")[2], "createWindow:pelorimo::brintal:800x600:windowed");
-  EXPECT_FALSE(called("cursor:hide"));
-  EXPECT_FALSE(called("restoreDisplay"));
+  for (const Refusal& r : kRefusals) {
+    platformLog() = testing_support::PlatformLog{};
+    fake.failing = {r.step};
+    platformLog().boxAnswers = {platform::kAnswerYes};
+    fake.messages = {keyMessage(platform::kKeyEscape), std::nullopt};
+    EXPECT_EQ(run(), 0);
+    ASSERT_EQ(platformLog().boxes.size(), 1u);
+    const RecordedBox& question = platformLog().boxes[0];
+    EXPECT_EQ(question.text, kModeQuestion);
+    EXPECT_EQ(question.caption, "Quor GL");
+    EXPECT_EQ(question.buttons, platform::BoxButtons::YesNo);
+    EXPECT_EQ(question.icon, platform::BoxIcon::Exclamation);
+    Calls expected = r.beforeQuestion;
+    expected.insert(expected.end(), {kQuestionCall, "createWindow:pelorimo::brintal:800x600:windowed"});
+    const Calls calls = callsFrom("switchDisplayMode:800x600x16");
+    ASSERT_GE(calls.size(), expected.size());
+    EXPECT_EQ(Calls(calls.begin(), calls.begin() + expected.size()), expected);
+    EXPECT_EQ(calls.back(), "destroyWindow") << "the window run leaves the display mode alone";
+  }
 }
 
-TEST_F(ShellTest, ARefusedModeAnsweredNoClosesWithoutAWindow) {
-  fake.fail(FakeStep::FindDisplayMode);
-  platformLog().boxAnswers = {platform::kAnswerNo};
-  EXPECT_EQ(run(), 1);
-  ASSERT_EQ(platformLog().boxes.size(), 2u);
-  expectBox(platformLog().boxes[1], "Program Will Now Close.", "ERROR", platform::BoxIcon::Stop);
-  EXPECT_EQ(platformLog().calls.back(), "box:ERROR:Program Will Now Close.");
-  EXPECT_FALSE(called(kFullscreenWindow));
+TEST_F(ShellTest, ARefusedModeAnsweredNoClosesWithoutADemoWindow) {
+  for (const Refusal& r : kRefusals) {
+    platformLog() = testing_support::PlatformLog{};
+    fake.failing = {r.step};
+    platformLog().boxAnswers = {platform::kAnswerNo};
+    EXPECT_EQ(run(), 1);
+    ASSERT_EQ(platformLog().boxes.size(), 2u);
+    expectBox(platformLog().boxes[1], "Program Will Now Close.", "ERROR", platform::BoxIcon::Stop);
+    Calls expected = r.beforeQuestion;
+    expected.insert(expected.end(), {kQuestionCall, "box:ERROR:Program Will Now Close."});
+    EXPECT_EQ(callsFrom("switchDisplayMode:800x600x16"), expected);
+  }
 }
 
 TEST_F(ShellTest, EachWindowStepFailureShowsItsBoxAfterItsReleases) {

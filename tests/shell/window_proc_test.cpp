@@ -17,7 +17,6 @@ platform::WindowMessage message(platform::MessageKind kind, int a = 0, int b = 0
   m.height = b;
   m.minimised = a;
   m.key = a;
-  m.command = a;
   return m;
 }
 
@@ -39,8 +38,6 @@ TEST(WindowProc, FollowsTheMessageTable) {
       {"minimised size", message(MessageKind::Size, 0, 0), false, 800, 600, 1},
       {"minimised", message(MessageKind::Activate, 1), false, 800, 600, 0},
       {"activated", message(MessageKind::Activate, 0), false, 800, 600, 1},
-      {"screen saver", message(MessageKind::SysCommand, platform::kScreenSave), false, 800, 600, 1},
-      {"monitor power", message(MessageKind::SysCommand, platform::kMonitorPower), false, 800, 600, 1},
   };
   for (const Case& c : cases) {
     testing_support::ScopedPlatform platform;

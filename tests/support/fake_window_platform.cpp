@@ -24,10 +24,10 @@ bool initWindowing() {
   return !failing(FakeStep::InitWindowing);
 }
 
-bool findDisplayMode(const platform::DisplayMode& wanted, platform::DisplayMode* chosen) {
-  log("findDisplayMode:" + modeText(wanted));
-  if (failing(FakeStep::FindDisplayMode)) return false;
-  *chosen = wanted;
+bool switchDisplayMode(const platform::DisplayMode& wanted, platform::DisplayMode* taken) {
+  log("switchDisplayMode:" + modeText(wanted));
+  if (failing(FakeStep::SwitchDisplayMode)) return false;
+  *taken = wanted;
   return true;
 }
 
@@ -49,7 +49,10 @@ platform::Window* createWindow(const char* title, const platform::WindowStyle& s
   return reinterpret_cast<platform::Window*>(&windowHandle);
 }
 
-void showWindow(platform::Window*) { log("showWindow"); }
+bool showWindow(platform::Window*) {
+  log("showWindow");
+  return !failing(FakeStep::ShowWindow);
+}
 
 bool destroyWindow(platform::Window*) {
   log("destroyWindow");
@@ -156,7 +159,7 @@ int musicPlaySong(platform::SoundSong*) {
 
 void installFakeEntries(platform::Platform& t) {
   t.initWindowing = initWindowing;
-  t.findDisplayMode = findDisplayMode;
+  t.switchDisplayMode = switchDisplayMode;
   t.currentDisplayMode = currentDisplayMode;
   t.restoreDisplayMode = restoreDisplayMode;
   t.showCursor = showCursor;

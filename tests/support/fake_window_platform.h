@@ -14,8 +14,9 @@ namespace testing_support {
 
 enum class FakeStep {
   InitWindowing,
-  FindDisplayMode,
+  SwitchDisplayMode,
   CreateWindow,
+  ShowWindow,  // a fullscreen window that could not take its display mode when shown
   GetDeviceContext,
   ChoosePixelFormat,
   SetPixelFormat,

@@ -36,6 +36,7 @@ bool openWindow(int width, int height) {
   platform::WindowStyle style;
   style.width = width;
   style.height = height;
+  style.pixelFormat = kPixelFormat;
 #ifdef _WIN32
   // The fullscreen styles without a mode switch: a frameless window's client area is its whole
   // outer size, where a framed one would lose the frame and the caption.
@@ -107,6 +108,30 @@ bool writeBackBufferPng(const char* path, int width, int height) {
   // A negative stride writes the bottom-first GL rows top row first.
   const png_int_32 stride = -static_cast<png_int_32>(width * 3);
   return png_image_write_to_file(&image, path, 0, pixels.data(), stride, nullptr) != 0;
+}
+
+uint32_t makeTexture(int width, int height, const std::vector<Rgb>& texels, GLint filter) {
+  std::vector<uint8_t> bytes;
+  for (const Rgb& t : texels) {
+    bytes.insert(bytes.end(), {static_cast<uint8_t>(t.r), static_cast<uint8_t>(t.g), static_cast<uint8_t>(t.b)});
+  }
+  GLuint name = 0;
+  glGenTextures(1, &name);
+  glBindTexture(GL_TEXTURE_2D, name);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, bytes.data());
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+  return name;
+}
+
+uint32_t solidTexture(Rgb colour, GLint filter) { return makeTexture(1, 1, {colour}, filter); }
+
+void expectNear(Rgb actual, Rgb expected, int tolerance, const char* where) {
+  EXPECT_LE(std::abs(actual.r - expected.r), tolerance) << where << ": red " << actual.r;
+  EXPECT_LE(std::abs(actual.g - expected.g), tolerance) << where << ": green " << actual.g;
+  EXPECT_LE(std::abs(actual.b - expected.b), tolerance) << where << ": blue " << actual.b;
 }
 
 void GlTest::SetUp() { ASSERT_TRUE(makeGlContext(kWidth, kHeight)) << "no offscreen GL context"; }

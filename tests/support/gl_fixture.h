@@ -4,10 +4,11 @@
 // test reads the back buffer before any swap.
 #pragma once
 
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 namespace testing_support {
 
@@ -25,6 +26,15 @@ Rgb readPixel(int x, int y);
 std::vector<uint8_t> readBackBuffer(int width, int height);
 // Writes the back buffer as a PNG (top row first) for looking at a failure.
 bool writeBackBufferPng(const char* path, int width, int height);
+
+// A width x height RGB texture of `texels`, given row by row from t = 0 (a PNG's first row, a
+// BMP's bottom row), with `filter` for both filters. Left bound.
+uint32_t makeTexture(int width, int height, const std::vector<Rgb>& texels, GLint filter = GL_NEAREST);
+// One colour all over.
+uint32_t solidTexture(Rgb colour, GLint filter = GL_NEAREST);
+
+// Each channel within `tolerance` of the expected one; `where` names the pixel in a failure.
+void expectNear(Rgb actual, Rgb expected, int tolerance, const char* where);
 
 class GlTest : public ::testing::Test {
  protected:

@@ -31,13 +31,6 @@ Image crop(const Image& image, int x0, int y0, int w, int h) {
   return out;
 }
 
-Image greyToRgb(const Image& grey, Rgb colour) {
-  Image out(grey.width, grey.height);
-  for (int y = 0; y < grey.height; ++y)
-    for (int x = 0; x < grey.width; ++x) out.set(x, y, colour * grey.grey(x, y));
-  return out;
-}
-
 namespace {
 
 // One box pass along x (dx = 1) or y, zero outside, in place through a line buffer.
@@ -98,16 +91,11 @@ Image dilate(const Image& grey, float radius) {
 
 namespace {
 
-Rgb bilinear(const Image& image, float x, float y, bool wrap) {
+Rgb bilinear(const Image& image, float x, float y) {
   int x0 = int(std::floor(x)), y0 = int(std::floor(y));
   float fx = x - float(x0), fy = y - float(y0);
   auto get = [&](int px, int py) -> Rgb {
-    if (wrap) {
-      px = ((px % image.width) + image.width) % image.width;
-      py = ((py % image.height) + image.height) % image.height;
-    } else if (px < 0 || py < 0 || px >= image.width || py >= image.height) {
-      return {};
-    }
+    if (px < 0 || py < 0 || px >= image.width || py >= image.height) return {};
     return image.rgb(px, py);
   };
   Rgb top = mix(get(x0, y0), get(x0 + 1, y0), fx);
@@ -117,8 +105,7 @@ Rgb bilinear(const Image& image, float x, float y, bool wrap) {
 
 }  // namespace
 
-Rgb sampleWrapped(const Image& image, float x, float y) { return bilinear(image, x, y, true); }
-Rgb sampleClamped(const Image& image, float x, float y) { return bilinear(image, x, y, false); }
+Rgb sampleClamped(const Image& image, float x, float y) { return bilinear(image, x, y); }
 
 Image resize(const Image& image, int w, int h) {
   Image out(w, h, 3);

@@ -17,7 +17,6 @@ inline Rgb operator*(Rgb a, Rgb b) { return {a.r * b.r, a.g * b.g, a.b * b.b}; }
 inline Rgb mix(Rgb a, Rgb b, float t) { return a + (b - a) * t; }
 
 inline float clamp01(float v) { return std::clamp(v, 0.0f, 1.0f); }
-inline float mixf(float a, float b, float t) { return a + (b - a) * t; }
 inline float smoothstep(float e0, float e1, float x) {
   float t = clamp01((x - e0) / (e1 - e0));
   return t * t * (3.0f - 2.0f * t);
@@ -57,13 +56,10 @@ std::vector<uint8_t> toRgbBytes(const Image& image);
 
 Image flipRows(const Image& image);
 Image crop(const Image& image, int x0, int y0, int w, int h);
-Image greyToRgb(const Image& grey, Rgb colour);
 // Separable blur by three box passes (close to a Gaussian of about `radius`); outside is black.
 Image blur(const Image& image, int radius);
 // Greatest value within a disc of `radius` pixels (grey images).
 Image dilate(const Image& grey, float radius);
-// Bilinear sample with wrap-around, coordinates in pixels.
-Rgb sampleWrapped(const Image& image, float x, float y);
 // Bilinear sample, black outside.
 Rgb sampleClamped(const Image& image, float x, float y);
 // A box-filtered (shrink) or nearest (grow) copy at the given size.

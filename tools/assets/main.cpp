@@ -9,9 +9,7 @@
 #include "pack.h"
 #include "writers.h"
 
-#ifdef TAMSIREL_HAVE_MUSIC
 #include "music/soundtrack.h"
-#endif
 
 namespace {
 
@@ -43,7 +41,6 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(dir, ec);
   if (ec) return failWith("cannot create " + dir + ": " + ec.message());
 
-#ifdef TAMSIREL_HAVE_MUSIC
   // The soundtrack is independent of the images: it renders on its own thread meanwhile.
   std::string musicError;
   bool musicWritten = false;
@@ -54,7 +51,6 @@ int main(int argc, char** argv) {
       if (t.joinable()) t.join();
     }
   } joiner{music};
-#endif
   std::string error;
   Fonts fonts;
   if (!openFonts(fonts, TAMSIREL_FONT_DIR, &error)) return failWith(error);
@@ -73,10 +69,8 @@ int main(int argc, char** argv) {
   pack.views.push_back({"tamsirel.png", "package", FileKind::Png, std::move(icon)});
   if (!writePng(dir + "/preview.png", makeContactSheet(pack, fonts), &error)) return failWith(error);
 
-#ifdef TAMSIREL_HAVE_MUSIC
   music.join();
   if (!musicWritten) return failWith("cannot write the soundtrack tamsirel.mp3: " + musicError);
-#endif
   std::printf("tamsirel-assets: %zu images written to %s\n", pack.files.size() + 2, dir.c_str());
   return 0;
 }

@@ -16,7 +16,7 @@ int consoleBox(const char* text, const char* caption, platform::BoxButtons butto
   return buttons == platform::BoxButtons::YesNo ? platform::kAnswerNo : platform::kAnswerOk;
 }
 
-[[noreturn]] void exitAfterCleanup(int status) {
+void exitAfterCleanup(int status) {
   if (exitCleanup != nullptr) {
     void (*cleanup)() = exitCleanup;
     exitCleanup = nullptr;

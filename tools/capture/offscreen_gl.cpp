@@ -1,4 +1,4 @@
-// The same start-up steps as the demo's window, without showing anything.
+// The demo's own window and GL set-up, on the offscreen video driver and never shown.
 #include "offscreen_gl.h"
 
 #include <GL/gl.h>
@@ -8,31 +8,23 @@
 
 #include "core/demo_clock.h"
 #include "platform/platform.h"
-
-namespace {
-
-bool fail(const char* what) {
-  std::fprintf(stderr, "tamsirel-capture: %s\n", what);
-  return false;
-}
-
-}  // namespace
+#include "startup/gl_window.h"
 
 bool openOffscreenGl(int width, int height) {
   setenv("SDL_VIDEODRIVER", "offscreen", 1);
-  platform::Platform& p = platform::current();
-  if (!p.initWindowing()) return fail("no offscreen video driver");
+  if (!platform::current().initWindowing()) {
+    std::fprintf(stderr, "tamsirel-capture: no offscreen video driver\n");
+    return false;
+  }
+  // Nothing to switch or give back: the capture's window is never on a display.
+  demoClock->fullscreen = 0;
   platform::WindowStyle style;
   style.width = width;
   style.height = height;
-  platform::Window* window = p.createWindow("tamsirel-capture", style);
-  if (window == nullptr) return fail("cannot create the offscreen window");
-  platform::DeviceContext* dc = p.getDeviceContext(window);
-  const int format = p.choosePixelFormat(dc, platform::PixelFormat{});
-  if (format == 0 || !p.setPixelFormat(dc, format)) return fail("no pixel format for the window");
-  platform::RenderContext* rc = p.createContext(dc);
-  if (rc == nullptr || !p.makeCurrent(dc, rc)) return fail("cannot make a GL context");
-  demoClock->attachWindow(window, &dc, &rc);
+  style.pixelFormat = kShellPixelFormat;
+  GlTarget target;
+  if (!openGlWindow("tamsirel-capture", style, &target)) return false;
+  demoClock->attachWindow(target.window, &target.deviceContext, &target.renderContext);
   demoClock->resize(width, height);
   glReadBuffer(GL_BACK);
   return true;

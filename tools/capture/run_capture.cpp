@@ -10,10 +10,10 @@
 #include "bench.h"
 #include "capture_outputs.h"
 #include "console_platform.h"
-#include "demo_objects.h"
 #include "offscreen_gl.h"
 #include "scenes/scene_table.h"
 #include "silent_sound.h"
+#include "startup/long_lived_objects.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ bool startDemo(const CaptureOptions& options, VirtualClock* clock) {
                  std::strerror(errno));
     return false;
   }
-  createDemoObjects();
+  createLongLivedObjects();
   return openOffscreenGl(options.width, options.height);
 }
 

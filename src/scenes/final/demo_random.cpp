@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+namespace finalscene {
+
 namespace {
 uint32_t state = 1;
 }  // namespace
@@ -13,3 +15,5 @@ int demoRand() {
 }
 
 void resetDemoRandForTesting() { state = 1; }
+
+}  // namespace finalscene

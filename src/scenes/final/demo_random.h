@@ -3,8 +3,12 @@
 // sparks. Only the winged flare draws from it; the C library's rand is never used.
 #pragma once
 
+namespace finalscene {
+
 // The next value, 0 to 32767.
 int demoRand();
 
 // Tests only: puts the state back to 1, as at process start.
 void resetDemoRandForTesting();
+
+}  // namespace finalscene

@@ -1,12 +1,20 @@
 // Integrates the final scene's motion once per frame. Every value that only grows is brought
 // back into its cycle once it passes it (phases modulo 2 pi, the roll modulo 360 degrees, the
 // scroll modulo the texture's repeat), so single precision keeps its resolution for as long as
-// the demo runs; fmod is exact, so the picture does not change.
+// the demo runs: an unbounded float sum stops moving once a step is below half its spacing (the
+// breathing phases after some 140 hours at 60 frames a second). The wrap is not free: fmod itself
+// is exact, but every later addition rounds differently, so the camera parts from the one that
+// unbounded sums would give; after an hour at 60 frames a second by about 15 degrees of pitch
+// and 8 of roll. The unbounded sums are the ones that stray: the wrapped values stay within a
+// degree or two of the exact products of time and rate over hours.
 #include "scenes/final/final_motion.h"
 
+#include <climits>
 #include <cmath>
 
 #include "core/keyframe_path.h"
+
+namespace finalscene {
 
 FinalScene finalScene;
 
@@ -15,15 +23,26 @@ namespace {
 constexpr double kTwoPi = 6.283185307179586;
 constexpr int64_t kFogCycleMs = 10000;
 constexpr int32_t kFlareLeadMs = 700;
+// `elapsed` this close to its largest value followed by a negative one is its wrap, not a step
+// back: no frame lasts 12 days.
+constexpr int32_t kElapsedNearWrap = INT32_MAX - (1 << 30);
 
 float wrapped(float value, double period) {
   if (value < period) return value;
   return static_cast<float>(std::fmod(static_cast<double>(value), period));
 }
 
-// Unsigned differences of `elapsed` are right across its wraps, where elapsed itself is not.
+// The scene time is `elapsed` itself for as long as that is valid, so a step back in it (a
+// counter that went back) reads as the earlier time it says. Once `elapsed` wraps at 24.8 days
+// the time goes on from there in 64 bits by its unsigned steps, which are right across both of
+// its wraps.
 void advanceSceneTime(FinalScene& scene, int32_t elapsed) {
-  scene.sceneTime += static_cast<uint32_t>(elapsed) - static_cast<uint32_t>(scene.lastElapsed);
+  const bool wrapping = elapsed < 0 && scene.lastElapsed >= kElapsedNearWrap;
+  if (scene.sceneTime > INT32_MAX || wrapping) {
+    scene.sceneTime += static_cast<uint32_t>(elapsed) - static_cast<uint32_t>(scene.lastElapsed);
+  } else {
+    scene.sceneTime = elapsed < 0 ? 0 : elapsed;
+  }
   scene.lastElapsed = elapsed;
 }
 
@@ -59,6 +78,11 @@ void animate(FinalScene& scene, int32_t elapsed, int32_t frameTime) {
   scene.fogGrey = static_cast<float>(scene.sceneTime % kFogCycleMs) * 0.0001f;
 }
 
+Camera cameraOf(const FinalScene& scene) {
+  return {-0.025f * scene.cameraPitch, -0.025f * scene.cameraYaw, scene.cameraPitch,
+          scene.cameraYaw, scene.cameraRoll + scene.cameraRollSwing};
+}
+
 int32_t flarePathTime(const FinalScene& scene) {
   return pathTimeInRange(scene.sceneTime + kFlareLeadMs);
 }
@@ -67,3 +91,5 @@ void restartSceneTime(FinalScene& scene) {
   scene.sceneTime = 0;
   scene.lastElapsed = 0;
 }
+
+}  // namespace finalscene

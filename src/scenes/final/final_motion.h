@@ -4,6 +4,10 @@
 
 #include <cstdint>
 
+#include "scenes/final/final_camera.h"
+
+namespace finalscene {
+
 struct FinalScene {
   float tunnelPhase[4] = {};   // radians, one per tube radius, advanced per frame
   float tunnelRadius[4] = {};  // corner radii and the grey of the panels' near and far ends
@@ -14,8 +18,9 @@ struct FinalScene {
   float cameraRoll = 0.0f;     // degrees, turning slowly
   float textureScroll = 0.0f;  // the tube's texture t offset
   float fogGrey = 0.0f;        // 0..1, fog and clear colour
-  // The scene's own time in ms, unwrapped: it counts on where the 32-bit `elapsed` turns
-  // negative (24.8 days) or wraps (49.7 days), so the fog cycle and the flight never break.
+  // The scene's own time in ms: `elapsed` while it is valid, then counting on in 64 bits where
+  // `elapsed` turns negative (24.8 days) and wraps (49.7 days), so the fog cycle and the flight
+  // never break.
   int64_t sceneTime = 0;
   int32_t lastElapsed = 0;
 };
@@ -26,7 +31,11 @@ extern FinalScene finalScene;
 void animate(FinalScene& scene, int32_t elapsed, int32_t frameTime);
 void animateTunnel(FinalScene& scene);
 void animateCamera(FinalScene& scene, int32_t frameTime);
+// The frame's camera, for the tube and the flare alike.
+Camera cameraOf(const FinalScene& scene);
 // The time on the keyframe path at which the flare is drawn: 700 ms ahead of the scene.
 int32_t flarePathTime(const FinalScene& scene);
 // Back to the scene's start: its time 0 (the clock restarts after init). The phases carry on.
 void restartSceneTime(FinalScene& scene);
+
+}  // namespace finalscene

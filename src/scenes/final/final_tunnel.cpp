@@ -6,7 +6,9 @@
 
 #include <cmath>
 
-#include "core/demo_clock.h"
+#include "scenes/texture_slots.h"
+
+namespace finalscene {
 
 namespace {
 constexpr int kTubeSlot = 0;
@@ -27,14 +29,13 @@ void applyFog(const FinalScene& scene) {
 }
 
 void drawTunnel(const FinalScene& scene) {
-  glBindTexture(GL_TEXTURE_2D, demoClock->textures[kTubeSlot]);
+  bindSlot(kTubeSlot);
   // Single-precision steps fall just short of 2 pi after twelve panels, so a 13th panel is drawn
   // over the first.
   float angle = 0.0f;
   for (int i = 0; static_cast<double>(angle) < 6.2831853; ++i) {
     const float next = angle + 0.5235988f;
-    drawTunnelPanel(scene, angle, scene.tunnelRadius[i % 4], next, scene.tunnelRadius[(i + 1) % 4],
-                    0.0f);
+    drawTunnelPanel(scene, angle, scene.tunnelRadius[i % 4], next, scene.tunnelRadius[(i + 1) % 4]);
     angle = next;
   }
 }
@@ -42,7 +43,7 @@ void drawTunnel(const FinalScene& scene) {
 // A panel's radius follows its angle (radius1 on its first edge), its grey follows depth
 // (radius1 near, radius2 far). The texture runs once across and four times along.
 void drawTunnelPanel(const FinalScene& scene, float angle1, float radius1, float angle2,
-                     float radius2, float s) {
+                     float radius2) {
   const float v = scene.textureScroll;
   const float x1 = radius1 * std::cos(angle1);
   const float y1 = radius1 * std::sin(angle1);
@@ -50,16 +51,18 @@ void drawTunnelPanel(const FinalScene& scene, float angle1, float radius1, float
   const float y2 = radius2 * std::sin(angle2);
   glBegin(GL_QUADS);
   glColor4f(radius1, radius1, radius1, 0.5f);
-  glTexCoord2f(s, v);
+  glTexCoord2f(0.0f, v);
   glVertex3f(x1, y1, 0.0f);
   glColor4f(radius2, radius2, radius2, 0.5f);
-  glTexCoord2f(s, v + 4.0f);
+  glTexCoord2f(0.0f, v + 4.0f);
   glVertex3f(x1, y1, -10.0f);
   glColor4f(radius2, radius2, radius2, 0.5f);
-  glTexCoord2f(s + 1.0f, v + 4.0f);
+  glTexCoord2f(1.0f, v + 4.0f);
   glVertex3f(x2, y2, -10.0f);
   glColor4f(radius1, radius1, radius1, 0.5f);
-  glTexCoord2f(s + 1.0f, v);
+  glTexCoord2f(1.0f, v);
   glVertex3f(x2, y2, 0.0f);
   glEnd();
 }
+
+}  // namespace finalscene

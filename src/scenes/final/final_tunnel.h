@@ -4,8 +4,13 @@
 
 #include "scenes/final/final_motion.h"
 
+namespace finalscene {
+
 // Fog on in the scene's grey, and the same grey as the clear colour for the next frame.
 void applyFog(const FinalScene& scene);
 void drawTunnel(const FinalScene& scene);
+// One panel: the texture across it once, from s = 0 at its first edge.
 void drawTunnelPanel(const FinalScene& scene, float angle1, float radius1, float angle2,
-                     float radius2, float s);
+                     float radius2);
+
+}  // namespace finalscene

@@ -6,6 +6,8 @@
 #include "platform/platform.h"
 #include "scenes/final/demo_random.h"
 
+namespace finalscene {
+
 WingedFlare* wingedFlare = nullptr;
 
 WingedFlare::WingedFlare() : posX(0.0f), posY(0.0f), posZ(-1.5f), tickDelta(0) {
@@ -35,21 +37,14 @@ void WingedFlare::advanceTime() {
   lastTick = static_cast<int32_t>(counter);
 }
 
-void WingedFlare::update(float newOffsetX, float newOffsetY, float newOffsetZ, float newRotX,
-                         float newRotY, float newRotZ) {
+void WingedFlare::update(const Camera& frameCamera) {
   advanceTime();
   const double now = static_cast<double>(flareTime);
   const double amplitude = 17.0 * std::sin(now * (1.0 / 1700.0)) + 70.0;
   glowSize = static_cast<float>(std::fabs(std::sin(now * (1.0 / 300.0))) * 0.06666667 + 0.12);
   haloSize = static_cast<float>(std::fabs(std::sin(now * (1.0 / 600.0))) * 0.025 + 0.1);
   wingAngle = static_cast<float>(std::fabs(std::cos(now * (1.0 / 150.0)) * amplitude));
-  rotX = newRotX;
-  offsetX = newOffsetX;
-  rotY = newRotY;
-  offsetY = newOffsetY;
-  rotZ = newRotZ;
-  offsetZ = newOffsetZ;
-  lift = 0.0f;
+  camera = frameCamera;
   // The tens digit 0: 10 ms out of every 100.
   if ((flareTime / 10) % 10 == 0) emitTrailSpark();
   // 3 ms out of every 9.
@@ -67,7 +62,7 @@ void WingedFlare::emitTrailSpark() {
   const int32_t life = demoRand() % 1000 + 1000;
   const float vy = twentieths() - 0.25f;
   const float vx = twentieths() - 0.25f;
-  emitParticle(posX, posY + lift, posZ, vx, vy, 2.0f, 0.0f, 0.0f, 0.0f, life);
+  emitParticle(posX, posY, posZ, vx, vy, 2.0f, 0.0f, 0.0f, 0.0f, life);
 }
 
 void WingedFlare::emitDriftingSpark() {
@@ -129,3 +124,5 @@ void WingedFlare::moveParticles() {
     p.vz += ms * p.az * 0.001f;
   }
 }
+
+}  // namespace finalscene

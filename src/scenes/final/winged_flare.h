@@ -5,6 +5,10 @@
 
 #include <cstdint>
 
+#include "scenes/final/final_camera.h"
+
+namespace finalscene {
+
 struct Particle {
   float x, y, z;     // scene units
   float vx, vy, vz;  // units per second
@@ -21,10 +25,9 @@ class WingedFlare {
   WingedFlare();
 
   void setPosition(float x, float y, float z);
-  // Advances the flapping and glow, keeps the camera transform for drawing, emits and moves
-  // sparks. Once per frame, after setPosition and before draw.
-  void update(float newOffsetX, float newOffsetY, float newOffsetZ, float newRotX, float newRotY,
-              float newRotZ);
+  // Advances the flapping and glow, keeps the frame's camera for drawing, emits and moves sparks.
+  // Once per frame, after setPosition and before draw.
+  void update(const Camera& frameCamera);
   void draw();
 
   // The steps of update and draw; public so tests can drive them one at a time.
@@ -34,10 +37,8 @@ class WingedFlare {
   void drawFlare();
   void drawParticles();
 
-  float rotX = 0.0f, rotY = 0.0f, rotZ = 0.0f;  // camera rotation, degrees
-  float offsetX = 0.0f, offsetY = 0.0f, offsetZ = 0.0f;
+  Camera camera;  // the scene's camera of the last update
   float posX, posY, posZ;
-  float lift = 0.0f;  // added to posY when drawing and emitting
   int32_t lastTick = 0;
   int32_t tickDelta;       // ms between the last two updates
   float wingAngle = 0.0f;  // degrees
@@ -57,3 +58,5 @@ class WingedFlare {
 };
 
 extern WingedFlare* wingedFlare;
+
+}  // namespace finalscene

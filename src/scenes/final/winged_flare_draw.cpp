@@ -6,6 +6,9 @@
 
 #include "core/demo_clock.h"
 #include "scenes/final/winged_flare.h"
+#include "scenes/texture_slots.h"
+
+namespace finalscene {
 
 namespace {
 
@@ -15,8 +18,6 @@ constexpr int kBodyMaskSlot = 3;
 constexpr int kWingMaskSlot = 4;
 constexpr int kGlowSlot = 5;
 constexpr int kSparkSlot = 6;
-
-void bindSlot(int slot) { glBindTexture(GL_TEXTURE_2D, demoClock->textures[slot]); }
 
 void centredQuad(float half) {
   glBegin(GL_QUADS);
@@ -56,20 +57,17 @@ void WingedFlare::draw() {
 namespace {
 
 // The camera transform from the identity; the wings leave out the roll.
-void loadCamera(const WingedFlare& f, bool withRoll) {
+void loadCamera(const WingedFlare& f, Roll roll) {
   glLoadIdentity();
-  glTranslatef(f.offsetX, f.offsetY, f.offsetZ);
-  glRotatef(f.rotX, 1.0f, 0.0f, 0.0f);
-  glRotatef(f.rotY, 0.0f, 1.0f, 0.0f);
-  if (withRoll) glRotatef(f.rotZ, 0.0f, 0.0f, 1.0f);
+  applyCamera(f.camera, roll);
 }
 
 // One wing: cut into the picture through its mask, then added in colour. `side` is -1 for the
 // first wing, 1 for the mirrored second one.
 void drawWing(const WingedFlare& f, float side) {
   glPushMatrix();
-  loadCamera(f, false);
-  glTranslatef(f.posX, f.posY + f.lift, f.posZ);
+  loadCamera(f, Roll::Left);
+  glTranslatef(f.posX, f.posY, f.posZ);
   glRotatef(-side * f.wingAngle, 0.0f, 1.0f, 0.0f);
   glTranslatef(side * 0.1f, 0.13f, 0.0f);
   glBlendFunc(GL_DST_COLOR, GL_ZERO);
@@ -85,8 +83,8 @@ void drawWing(const WingedFlare& f, float side) {
 
 void WingedFlare::drawFlare() {
   glPushMatrix();
-  loadCamera(*this, true);
-  glTranslatef(posX, posY + lift, posZ);
+  loadCamera(*this, Roll::Included);
+  glTranslatef(posX, posY, posZ);
   glEnable(GL_BLEND);
   glDisable(GL_DEPTH_TEST);
 
@@ -121,7 +119,7 @@ void WingedFlare::drawParticles() {
     const Particle& p = particles[i];
     if (p.life <= 0) continue;
     glPushMatrix();
-    loadCamera(*this, true);
+    loadCamera(*this, Roll::Included);
     glTranslatef(p.x, p.y, p.z);
     bindSlot(kSparkSlot);
     // Sparks fade over their last 2000 ms; above that GL clamps the alpha to 1.
@@ -132,3 +130,5 @@ void WingedFlare::drawParticles() {
   glEnable(GL_DEPTH_TEST);
   glDisable(GL_BLEND);
 }
+
+}  // namespace finalscene

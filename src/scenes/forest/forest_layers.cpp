@@ -7,8 +7,9 @@
 
 #include <cmath>
 
-#include "core/demo_clock.h"
+#include "scenes/blended_layer.h"
 #include "scenes/grid_tile.h"
+#include "scenes/texture_slots.h"
 
 namespace {
 
@@ -33,20 +34,10 @@ constexpr WaterLayer kWater[kWaterLayers] = {
     {kFoamSlot, 0.2f, 0.000027548209f, 1.25f, 0.000029850746f, 2.32f},
 };
 
-void bindSlot(int slot) { glBindTexture(GL_TEXTURE_2D, demoClock->textures[slot]); }
-
-void beginLayer(GLenum source, GLenum destination) {
-  glDisable(GL_DEPTH_TEST);
-  glEnable(GL_TEXTURE_2D);
+// Every forest layer modulates its texture by the vertex colour.
+void beginModulatedLayer(GLenum source, GLenum destination) {
+  beginLayer(source, destination);
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-  glEnable(GL_BLEND);
-  glBlendFunc(source, destination);
-}
-
-void endLayer() {
-  glDisable(GL_BLEND);
-  glDisable(GL_TEXTURE_2D);
-  glEnable(GL_DEPTH_TEST);
 }
 
 void waterQuad(WaterOffset o) {
@@ -86,7 +77,7 @@ WaterOffset waterOffset(int layer, int32_t elapsed) {
 }
 
 void drawWaterLayers(int32_t elapsed) {
-  beginLayer(GL_SRC_ALPHA, GL_ONE);
+  beginModulatedLayer(GL_SRC_ALPHA, GL_ONE);
   for (int layer = 0; layer < kWaterLayers; ++layer) {
     bindSlot(kWater[layer].slot);
     glColor4f(0.8f, 0.8f, 0.8f, kWater[layer].alpha);
@@ -96,13 +87,13 @@ void drawWaterLayers(int32_t elapsed) {
 }
 
 void drawMaskLayer() {
-  beginLayer(GL_DST_COLOR, GL_ZERO);
+  beginModulatedLayer(GL_DST_COLOR, GL_ZERO);
   drawTiles(maskSlot);
   endLayer();
 }
 
 void drawColourLayer() {
-  beginLayer(GL_SRC_ALPHA, GL_ONE);
+  beginModulatedLayer(GL_SRC_ALPHA, GL_ONE);
   drawTiles([](int i, int j) { return kColumns * i + j; });
   endLayer();
 }

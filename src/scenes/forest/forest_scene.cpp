@@ -6,20 +6,16 @@
 #include <GL/gl.h>
 
 #include "core/demo_clock.h"
-#include "scenes/layer_view.h"
 #include "core/keyframe_path.h"
 #include "scenes/forest/forest_layers.h"
+#include "scenes/layer_view.h"
+#include "scenes/texture_slots.h"
 
 namespace forest {
 
 namespace {
 
 constexpr int32_t kForestDurationMs = 20000;
-
-struct TextureFile {
-  const char* name;
-  int filter;
-};
 
 // Slot order: the tiles row by row, the masks, then the two water textures.
 constexpr TextureFile kTextureFiles[] = {
@@ -37,14 +33,7 @@ constexpr TextureFile kTextureFiles[] = {
 
 }  // namespace
 
-int loadTextures() {
-  int slot = 0;
-  for (const TextureFile& file : kTextureFiles) {
-    if (demoClock->loadBmpTexture(file.name, slot, file.filter) == 0) return 0;
-    ++slot;
-  }
-  return 1;
-}
+int loadTextures() { return ::loadTextures(kTextureFiles, &DemoClock::loadBmpTexture); }
 
 void setUpView() {
   // The forest draws nothing on the path; the table is ready for the scene after it.

@@ -6,27 +6,13 @@
 
 #include <cmath>
 
-#include "core/demo_clock.h"
+#include "scenes/blended_layer.h"
 #include "scenes/grid_tile.h"
+#include "scenes/texture_slots.h"
 
 namespace ocean {
 
 namespace {
-
-void beginLayer() {
-  glDisable(GL_DEPTH_TEST);
-  glEnable(GL_TEXTURE_2D);
-  glEnable(GL_BLEND);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-}
-
-void endLayer() {
-  glDisable(GL_BLEND);
-  glDisable(GL_TEXTURE_2D);
-  glEnable(GL_DEPTH_TEST);
-}
-
-void bindSlot(int slot) { glBindTexture(GL_TEXTURE_2D, demoClock->textures[slot]); }
 
 // The base quad of the sea and sky; the texture spans `repeatU` x 2 from (u, v). The first two
 // corners (local y = -1) take `edgeAlpha`, the last two `otherAlpha`.
@@ -51,7 +37,7 @@ void drawSea(const OceanScene& scene, int t) {
   const float ft = static_cast<float>(t);
   const float nearAlpha = 0.33f * scene.fade;
   const float farAlpha = 0.15f * scene.fade;
-  beginLayer();
+  beginLayer(GL_SRC_ALPHA, GL_ONE);
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
   bindSlot(kOceanSlot);
   baseQuad(std::cos(ft * 0.0001f), std::sin(ft * 0.0001f) + scene.seaScroll, 2.0f, nearAlpha,
@@ -68,7 +54,7 @@ void drawSky(const OceanScene& scene, int t) {
   const float ft = static_cast<float>(t);
   const float farAlpha = 0.5f * scene.fade;
   const float nearAlpha = 0.3f * scene.fade;
-  beginLayer();
+  beginLayer(GL_SRC_ALPHA, GL_ONE);
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
   bindSlot(kCloudSlot);
   baseQuad(0.0f, -scene.skyScroll, 3.0f, farAlpha, nearAlpha);
@@ -80,7 +66,7 @@ void drawSky(const OceanScene& scene, int t) {
 }
 
 void drawPhrase(int slot, float grey, float z, float y) {
-  beginLayer();
+  beginLayer(GL_SRC_ALPHA, GL_ONE);
   glPushMatrix();
   glLoadIdentity();
   glTranslatef(0.0f, y, z);
@@ -107,7 +93,7 @@ void showPhrase(int t, int start, float y, int slot) {
 
 void drawLogoGrid(int g) {
   const int first = kFirstLogoSlot + kLogoTilesPerGroup * g;
-  beginLayer();
+  beginLayer(GL_SRC_ALPHA, GL_ONE);
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
   glColor3f(1.0f, 1.0f, 1.0f);
   for (int i = 0; i < 2; ++i) {

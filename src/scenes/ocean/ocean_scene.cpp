@@ -9,17 +9,13 @@
 #include "scenes/layer_view.h"
 #include "scenes/ocean/ocean_layers.h"
 #include "scenes/ocean/ocean_motion.h"
+#include "scenes/texture_slots.h"
 
 namespace ocean {
 
 OceanScene oceanScene;
 
 namespace {
-
-struct TextureFile {
-  const char* name;
-  int filter;
-};
 
 // In slot order; "phrase7.png" (slot 10) is loaded but never drawn.
 constexpr TextureFile kTextureFiles[] = {
@@ -46,19 +42,6 @@ struct PhraseCue {
 constexpr PhraseCue kPhraseCues[] = {
     {0, 0.2f}, {5000, -0.1f}, {15000, 0.2f}, {19000, -0.1f}, {40000, 0.0f}, {46000, 0.0f},
 };
-
-int loadTextures() {
-  int slot = 0;
-  for (const TextureFile& file : kTextureFiles) {
-    if (demoClock->loadPngTexture(file.name, slot, file.filter) == 0) return 0;
-    ++slot;
-  }
-  return 1;
-}
-
-void setUpGl() {
-  setUpLayerView();
-}
 
 void drawPhrases(int t) {
   int slot = kFirstPhraseSlot;
@@ -92,8 +75,8 @@ void drawLogo(int t) {
 }  // namespace
 
 int init() {
-  if (loadTextures() == 0) return 0;
-  setUpGl();
+  if (loadTextures(kTextureFiles, &DemoClock::loadPngTexture) == 0) return 0;
+  setUpLayerView();
   return 1;
 }
 

@@ -5,6 +5,8 @@
 
 namespace {
 
+using namespace finalscene;
+
 TEST(DemoRand, GivesTheClassicSequenceFromStateOne) {
   resetDemoRandForTesting();
   const int expected[] = {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464};

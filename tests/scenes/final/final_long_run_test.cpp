@@ -13,6 +13,8 @@
 
 namespace {
 
+using namespace finalscene;
+
 using testing_support::manualMilliseconds;
 
 constexpr uint32_t kSceneStartCounter = 1000000000u;  // the counter itself wraps 38.3 days in
@@ -24,7 +26,7 @@ class FinalLongRun : public ::testing::Test {
     buildSplineBasis();
     manualMilliseconds = kSceneStartCounter;
     clock.restart();
-    flare.update(0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f);  // so every later interval is a step
+    flare.update(Camera{});  // so every later interval is a step
   }
 
   // One frame of the scene's logic, as frame() runs it, `ms` after the previous one.
@@ -37,7 +39,7 @@ class FinalLongRun : public ::testing::Test {
     float x, y, z;
     pathPosition(flarePathTime(scene), &x, &y, &z);
     flare.setPosition(x, y, z);
-    flare.update(0.0f, 0.0f, 0.0f, scene.cameraPitch, scene.cameraYaw, scene.cameraRoll);
+    flare.update(cameraOf(scene));
     check(before, z, ms);
   }
 

@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 
 #include "core/keyframe_path.h"
 
 namespace {
+
+using namespace finalscene;
 
 TEST(FinalMotion, RadiiStartNearTwoThirdsAndStayInRange) {
   FinalScene scene;
@@ -35,6 +38,24 @@ TEST(FinalMotion, FogRampsOverTenSecondsAndDropsToBlack) {
     FinalScene scene;
     animate(scene, c.elapsed, 0);
     EXPECT_FLOAT_EQ(scene.fogGrey, c.grey) << c.elapsed;
+  }
+}
+
+TEST(FinalMotion, FogFollowsElapsedBackAndOnAcrossItsWrap) {
+  const struct {
+    const char* what;
+    int32_t first, second;
+    float grey;
+  } cases[] = {
+      {"a step back", 5000, 4000, 0.4f},
+      {"a counter behind the start", 0, -10, 0.0f},
+      {"elapsed wrapping 20 ms on", INT32_MAX - 15, INT32_MIN + 4, 0.3652f},
+  };
+  for (const auto& c : cases) {
+    FinalScene scene;
+    animate(scene, c.first, 0);
+    animate(scene, c.second, 0);
+    EXPECT_FLOAT_EQ(scene.fogGrey, c.grey) << c.what;
   }
 }
 

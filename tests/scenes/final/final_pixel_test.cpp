@@ -16,24 +16,11 @@
 
 namespace {
 
+using namespace finalscene;
+
 using testing_support::readPixel;
 using testing_support::Rgb;
-
-GLuint solidTexture(uint8_t r, uint8_t g, uint8_t b) {
-  uint8_t pixels[4 * 4 * 3];
-  for (int i = 0; i < 16; ++i) {
-    pixels[3 * i] = r;
-    pixels[3 * i + 1] = g;
-    pixels[3 * i + 2] = b;
-  }
-  GLuint name = 0;
-  glGenTextures(1, &name);
-  glBindTexture(GL_TEXTURE_2D, name);
-  glTexImage2D(GL_TEXTURE_2D, 0, 3, 4, 4, 0, GL_RGB, GL_UNSIGNED_BYTE, pixels);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-  return name;
-}
+using testing_support::solidTexture;
 
 class FinalPixels : public testing_support::GlTest {
  protected:
@@ -46,7 +33,7 @@ class FinalPixels : public testing_support::GlTest {
     // what a test gives a colour shows.
     const uint8_t greys[10] = {255, 0, 0, 255, 255, 0, 0, 0, 0, 0};
     for (int slot = 0; slot < 10; ++slot) {
-      demoClock->textures[slot] = solidTexture(greys[slot], greys[slot], greys[slot]);
+      demoClock->textures[slot] = solidTexture({greys[slot], greys[slot], greys[slot]}, GL_LINEAR);
     }
     if (wingedFlare == nullptr) wingedFlare = new WingedFlare();
     finalScene = FinalScene{};
@@ -133,7 +120,7 @@ class SparkPixels : public FinalPixels {
 };
 
 TEST_F(SparkPixels, AreDrawnOnlyWhileAlive) {
-  demoClock->textures[6] = solidTexture(255, 255, 255);
+  demoClock->textures[6] = solidTexture({255, 255, 255}, GL_LINEAR);
   flare.emitParticle(-0.05f, 0, -0.5f, 0, 0, 0, 0, 0, 0, 2000);
   flare.emitParticle(0.05f, 0, -0.5f, 0, 0, 0, 0, 0, 0, 5000);
   flare.particles[1].life = 0;
@@ -168,15 +155,15 @@ Centre channelCentre(int channel, int width, int height) {
 }
 
 TEST_F(SparkPixels, WingsLeaveOutTheRollWhileTheHaloTurnsWithIt) {
-  demoClock->textures[1] = solidTexture(255, 0, 0);  // halo red
-  demoClock->textures[2] = solidTexture(0, 255, 0);  // wings green
+  demoClock->textures[1] = solidTexture({255, 0, 0}, GL_LINEAR);  // halo red
+  demoClock->textures[2] = solidTexture({0, 255, 0}, GL_LINEAR);  // wings green
   flare.setPosition(0.3f, 0.0f, -3.0f);
   flare.haloSize = 0.1f;
   flare.glowSize = 0.12f;
   flare.wingAngle = 0.0f;
   Centre halo[2], wings[2];
   for (int turn = 0; turn < 2; ++turn) {
-    flare.rotZ = turn * 90.0f;
+    flare.camera.roll = turn * 90.0f;
     drawSparks();
     flare.drawFlare();
     halo[turn] = channelCentre(0, kWidth, kHeight);

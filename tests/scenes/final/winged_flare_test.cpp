@@ -9,6 +9,8 @@
 
 namespace {
 
+using namespace finalscene;
+
 using testing_support::manualMilliseconds;
 
 int liveSparks(const WingedFlare& flare) {
@@ -23,7 +25,7 @@ class WingedFlareLogic : public ::testing::Test {
 
   void updateAt(uint32_t now) {
     manualMilliseconds = now;
-    flare.update(0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f);
+    flare.update(Camera{});
   }
 
   testing_support::ScopedPlatform platform;
@@ -45,7 +47,7 @@ TEST_F(WingedFlareLogic, EmitsOnlyInsideItsTimerWindows) {
   for (const auto& c : cases) {
     WingedFlare fresh;
     manualMilliseconds = c.now;
-    fresh.update(0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f);
+    fresh.update(Camera{});
     EXPECT_EQ(liveSparks(fresh), c.sparks) << c.now;
   }
 }
@@ -121,10 +123,10 @@ TEST_F(WingedFlareLogic, IntervalsAndFlappingRunOnAcrossTheCounterWraps) {
   for (const auto& w : wraps) {
     WingedFlare fresh;
     manualMilliseconds = w.from;
-    fresh.update(0, 0, 0, 0, 0, 0);
+    fresh.update(Camera{});
     const int64_t before = fresh.flareTime;
     manualMilliseconds = w.to;
-    fresh.update(0, 0, 0, 0, 0, 0);
+    fresh.update(Camera{});
     EXPECT_EQ(fresh.tickDelta, 32);
     EXPECT_EQ(fresh.flareTime, before + 32);
   }

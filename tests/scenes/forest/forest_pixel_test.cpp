@@ -3,7 +3,6 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <vector>
 
@@ -17,29 +16,17 @@
 namespace {
 
 using testing_support::manualMilliseconds;
-using Texel = std::array<uint8_t, 3>;
+using testing_support::makeTexture;
+using testing_support::Rgb;
+using testing_support::solidTexture;
 
-// A 2 x 2 RGB texture: `bottomLeft`, `bottomRight`, `topLeft`, `topRight`.
-GLuint texture2x2(Texel bl, Texel br, Texel tl, Texel tr, GLint filter) {
-  const Texel rows[2][2] = {{bl, br}, {tl, tr}};
-  std::vector<uint8_t> data;
-  for (const auto& row : rows) {
-    for (const Texel& t : row) data.insert(data.end(), t.begin(), t.end());
-    data.insert(data.end(), {0, 0});
-  }
-  GLuint name = 0;
-  glGenTextures(1, &name);
-  glBindTexture(GL_TEXTURE_2D, name);
-  glTexImage2D(GL_TEXTURE_2D, 0, 3, 2, 2, 0, GL_RGB, GL_UNSIGNED_BYTE, data.data());
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
-  return name;
+// A 2 x 2 texture: `bottomLeft`, `bottomRight`, `topLeft`, `topRight`.
+GLuint texture2x2(Rgb bl, Rgb br, Rgb tl, Rgb tr, GLint filter) {
+  return makeTexture(2, 2, {bl, br, tl, tr}, filter);
 }
 
-GLuint solid(Texel t, GLint filter) { return texture2x2(t, t, t, t, filter); }
-
-constexpr Texel kBlack = {0, 0, 0};
-constexpr Texel kWhite = {255, 255, 255};
+constexpr Rgb kBlack = {0, 0, 0};
+constexpr Rgb kWhite = {255, 255, 255};
 
 enum class Water { Pattern, Black };
 enum class Masks { White, Black, HalfWhite };
@@ -58,18 +45,18 @@ class ForestPixels : public testing_support::GlTest {
     for (int slot = 0; slot < 12; ++slot) {
       demoClock->textures[slot] =
           tiles == Tiles::Black
-              ? solid(kBlack, GL_NEAREST)
+              ? solidTexture(kBlack, GL_NEAREST)
               : texture2x2({60, 30, 90}, {60, 30, 90}, {200, 200, 200}, {10, 120, 240}, GL_NEAREST);
     }
     for (int slot = 12; slot < 17; ++slot) {
-      demoClock->textures[slot] = masks == Masks::White ? solid(kWhite, GL_NEAREST)
+      demoClock->textures[slot] = masks == Masks::White ? solidTexture(kWhite, GL_NEAREST)
                                   : masks == Masks::Black
-                                      ? solid(kBlack, GL_NEAREST)
+                                      ? solidTexture(kBlack, GL_NEAREST)
                                       : texture2x2(kWhite, kBlack, kWhite, kBlack, GL_NEAREST);
     }
     for (int slot = 17; slot < 19; ++slot) {
       demoClock->textures[slot] = water == Water::Black
-                                      ? solid(kBlack, GL_LINEAR)
+                                      ? solidTexture(kBlack, GL_LINEAR)
                                       : texture2x2({250, 120, 40}, {40, 200, 250}, {90, 250, 90},
                                                    {250, 250, 250}, GL_LINEAR);
     }

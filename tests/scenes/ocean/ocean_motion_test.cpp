@@ -24,15 +24,21 @@ TEST(OceanFade, RisesFromFourToSixteenSeconds) {
   }
 }
 
-TEST(OceanScroll, SpeedKeepsItsValueUntilTwentyFourSeconds) {
-  // A fresh scene's speed is 0 until then, so both offsets stay 0.
+TEST(OceanScroll, StandsStillUntilTwentyFourSeconds) {
   for (int t : {0, 16000, 24000}) {
     OceanScene scene;
-    scene.scrollSpeed = 0.25f;
     ocean::animate(scene, t);
-    EXPECT_EQ(scene.scrollSpeed, 0.25f) << "t = " << t;
-    EXPECT_FLOAT_EQ(scene.seaScroll, t * 0.25f * 0.0001f) << "t = " << t;
+    EXPECT_EQ(scene.seaScroll, 0.0f) << "t = " << t;
+    EXPECT_EQ(scene.skyScroll, 0.0f) << "t = " << t;
   }
+}
+
+TEST(OceanScroll, SpeedKeepsItsLastValueWhereItIsNotRecomputed) {
+  OceanScene scene;
+  ocean::animate(scene, 30000);
+  ocean::animate(scene, 20000);  // an earlier time: no new speed, the old one scrolls
+  EXPECT_FLOAT_EQ(scene.scrollSpeed, 0.4f);
+  EXPECT_FLOAT_EQ(scene.seaScroll, 0.8f);
 }
 
 TEST(OceanScroll, GrowsWithTheSquareOfTheTimePastTwentyFourSeconds) {
@@ -41,8 +47,7 @@ TEST(OceanScroll, GrowsWithTheSquareOfTheTimePastTwentyFourSeconds) {
     float speed, sea, sky;
   };
   const Case cases[] = {
-      {24001, 0.00006666667f, 24001 * 0.00006666667f * 0.0001f,
-       24001 * 0.00006666667f * 0.000033333334f},
+      {24001, 0.000066667f, 0.00016000667f, 0.000053335556f},
       {39000, 1.0f, 3.9f, 1.3f},
       {60000, 2.4f, 14.4f, 4.8f},
   };

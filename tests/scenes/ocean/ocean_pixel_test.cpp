@@ -15,48 +15,24 @@
 
 namespace {
 
+using testing_support::expectNear;
+using testing_support::makeTexture;
 using testing_support::readPixel;
 using testing_support::Rgb;
+using testing_support::solidTexture;
 
 constexpr int kSlots = 35;
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kWhite{255, 255, 255};
 
-// A texture whose rows are the given colours, row 0 at t = 0 as a PNG's first row would be.
-uint32_t rowsTexture(const std::vector<Rgb>& rows) {
-  std::vector<unsigned char> texels;
-  for (const Rgb& row : rows) {
-    for (int x = 0; x < 2; ++x) {
-      texels.insert(texels.end(), {static_cast<unsigned char>(row.r),
-                                   static_cast<unsigned char>(row.g),
-                                   static_cast<unsigned char>(row.b)});
-    }
-  }
-  uint32_t name = 0;
-  glGenTextures(1, &name);
-  glBindTexture(GL_TEXTURE_2D, name);
-  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 2, static_cast<int>(rows.size()), 0, GL_RGB,
-               GL_UNSIGNED_BYTE, texels.data());
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-  return name;
-}
-
 void fillSlots(int first, int last, Rgb colour) {
   for (int slot = first; slot <= last; ++slot) {
-    demoClock->textures[slot] = rowsTexture({colour, colour});
+    demoClock->textures[slot] = solidTexture(colour);
   }
 }
 
 // Logo tile slots 11 to 34 each get their own red level, so a pixel names the tile it shows.
 Rgb logoTileColour(int slot) { return {10 * (slot - 10), 0, 0}; }
-
-void expectNear(Rgb actual, Rgb expected, int tolerance, const char* where) {
-  EXPECT_LE(std::abs(actual.r - expected.r), tolerance) << where << ": red " << actual.r;
-  EXPECT_LE(std::abs(actual.g - expected.g), tolerance) << where << ": green " << actual.g;
-  EXPECT_LE(std::abs(actual.b - expected.b), tolerance) << where << ": blue " << actual.b;
-}
 
 class OceanPixels : public testing_support::GlTest {
  protected:
@@ -106,7 +82,7 @@ TEST_F(OceanPixels, PhraseBrightnessFollowsItsTimeOverThreeSeconds) {
 }
 
 TEST_F(OceanPixels, PhraseShowsTheFileFirstRowAlongItsLowerEdge) {
-  demoClock->textures[ocean::kFirstPhraseSlot] = rowsTexture({{255, 0, 0}, {0, 0, 255}});
+  demoClock->textures[ocean::kFirstPhraseSlot] = makeTexture(1, 2, {{255, 0, 0}, {0, 0, 255}});
   drawAt(1500);
   // The phrase, centred at height 0.2 and 4.5 units away, splits its rows at screen row 30.
   expectNear(readPixel(kWidth / 2, 20), {128, 0, 0}, 2, "lower half");
@@ -141,7 +117,7 @@ TEST_F(OceanPixels, SeaBelowAndSkyAboveTheHorizonScaleWithFade) {
 
 TEST_F(OceanPixels, LogoTilesSitInTheirGridPlaces) {
   for (int slot = ocean::kFirstLogoSlot; slot < kSlots; ++slot) {
-    demoClock->textures[slot] = rowsTexture({logoTileColour(slot), logoTileColour(slot)});
+    demoClock->textures[slot] = solidTexture(logoTileColour(slot));
   }
   struct Case {
     int t, group;

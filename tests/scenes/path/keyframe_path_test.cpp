@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <new>
@@ -64,6 +65,10 @@ TEST_F(KeyframePath, PassesThroughKeysAndHalfWayValues) {
   } cases[] = {{0, -3.0f},     {1000, -5.0f},   {5000, -1.0f},   {500, -4.25f},    {1500, -3.625f},
                {2500, -1.75f}, {3500, -2.625f}, {4500, -2.125f}, {5500, -0.0625f}, {700, -4.736f}};
   for (const auto& c : cases) EXPECT_NEAR(zAt(c.time), c.z, 1e-5f) << c.time;
+}
+
+TEST_F(KeyframePath, ANegativeTimeIsTheStart) {
+  for (int32_t t : {-1, -999, INT32_MIN}) EXPECT_EQ(zAt(t), -3.0f) << t;
 }
 
 TEST_F(KeyframePath, OvershootsTheKeyJustBeforeIt) {

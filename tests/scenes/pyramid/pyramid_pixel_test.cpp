@@ -18,33 +18,15 @@
 namespace {
 
 using pyramid::pyramidScene;
+using testing_support::expectNear;
 using testing_support::readPixel;
 using testing_support::Rgb;
+using testing_support::solidTexture;
 
 constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kGreen{0, 255, 0};
 constexpr Rgb kBlue{0, 0, 255};
 constexpr Rgb kWhite{255, 255, 255};
-
-uint32_t solidTexture(Rgb colour) {
-  const unsigned char texel[3] = {static_cast<unsigned char>(colour.r),
-                                  static_cast<unsigned char>(colour.g),
-                                  static_cast<unsigned char>(colour.b)};
-  uint32_t name = 0;
-  glGenTextures(1, &name);
-  glBindTexture(GL_TEXTURE_2D, name);
-  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 1, 1, 0, GL_RGB, GL_UNSIGNED_BYTE, texel);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-  return name;
-}
-
-void expectNear(Rgb actual, Rgb expected, int tolerance, const char* where) {
-  EXPECT_LE(std::abs(actual.r - expected.r), tolerance) << where << ": red " << actual.r;
-  EXPECT_LE(std::abs(actual.g - expected.g), tolerance) << where << ": green " << actual.g;
-  EXPECT_LE(std::abs(actual.b - expected.b), tolerance) << where << ": blue " << actual.b;
-}
 
 class PyramidPixels : public testing_support::GlTest {
  protected:

@@ -6,7 +6,7 @@
 
 #include "filter.h"
 #include "instrument_util.h"
-#include "noise.h"
+#include "noise_source.h"
 
 namespace {
 

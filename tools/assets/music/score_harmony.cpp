@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "harmony.h"
-#include "noise.h"
+#include "noise_source.h"
 #include "score.h"
 #include "timeline.h"
 

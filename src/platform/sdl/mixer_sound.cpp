@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "platform/implementations.h"
+#include "platform/sdl/sdl_backend.h"
 
 namespace platform {
 

@@ -2,7 +2,7 @@
 // among them) still run.
 #include <cstdlib>
 
-#include "platform/implementations.h"
+#include "platform/sdl/sdl_backend.h"
 
 namespace platform::process {
 

@@ -1,18 +1,13 @@
-// The window's GL context, each platform step tested in turn with the failure box of that step.
-// Not here: the context's use (the scenes) and its release at the end (DemoClock::shutdown).
-#include "shell/gl_setup.h"
+#include "startup/gl_window.h"
 
 #include "core/demo_clock.h"
-#include "shell/shell_boxes.h"
+#include "startup/window_error_box.h"
 
 namespace {
 
-// Double-buffered RGBA with 16 colour and 16 depth bits.
-constexpr platform::PixelFormat kShellPixelFormat{16, 16};
-
 bool fail(GlTarget* target, const char* text) {
   demoClock->shutdown(target->window, target->deviceContext, nullptr);
-  shellErrorBox(text);
+  windowErrorBox(text);
   return false;
 }
 
@@ -31,4 +26,13 @@ bool setUpGlContext(GlTarget* target) {
     return fail(target, "Can't Activate The GL Rendering Context.");
   }
   return true;
+}
+
+bool openGlWindow(const char* title, const platform::WindowStyle& style, GlTarget* target) {
+  target->window = platform::current().createWindow(title, style);
+  if (target->window == nullptr) {
+    windowErrorBox("Window Creation Error.");
+    return false;
+  }
+  return setUpGlContext(target);
 }

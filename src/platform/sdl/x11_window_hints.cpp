@@ -1,14 +1,14 @@
 // Window-manager hints for the dialog and message boxes over Xlib: extended window-manager states,
 // frame extents and Motif hints on FLTK's X window, and the display check. Not here: anything
 // FLTK does on its own.
-#include "platform/x11_window_hints.h"
+#include "platform/sdl/x11_window_hints.h"
+
+#include "platform/sdl/x11_frame.h"
 
 #include <FL/x.H>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <unistd.h>
-
-#include <algorithm>
 
 namespace platform::x11 {
 
@@ -38,22 +38,6 @@ void sendWmState(::Window xid, const char* state) {
              SubstructureRedirectMask | SubstructureNotifyMask, &event);
 }
 
-// The frame the window manager put around the window: left, right, top, bottom in pixels.
-bool frameExtents(::Window xid, long extents[4]) {
-  Atom type = 0;
-  int format = 0;
-  unsigned long count = 0, after = 0;
-  unsigned char* data = nullptr;
-  if (XGetWindowProperty(fl_display, xid, atom("_NET_FRAME_EXTENTS"), 0, 4, False, XA_CARDINAL,
-                         &type, &format, &count, &after, &data) != Success) {
-    return false;
-  }
-  const bool found = data != nullptr && count == 4;
-  if (found) std::copy_n(reinterpret_cast<long*>(data), 4, extents);
-  if (data != nullptr) XFree(data);
-  return found;
-}
-
 }  // namespace
 
 bool waitUntilMapped(Fl_Window* window) {
@@ -66,10 +50,9 @@ bool waitUntilMapped(Fl_Window* window) {
 
 // FLTK places the client area's corner where it is asked to; the frame goes around it.
 void placeFrame(Fl_Window* window, int x, int y) {
-  long extents[4] = {0, 0, 0, 0};
-  const ::Window xid = fl_xid(window);
-  for (int i = 0; i < kMapPolls && !frameExtents(xid, extents); ++i) usleep(kMapPollMicroseconds);
-  window->position(x + static_cast<int>(extents[0]), y + static_cast<int>(extents[2]));
+  FrameExtents frame;
+  waitForFrame(fl_display, fl_xid(window), &frame);
+  window->position(x + frame.left, y + frame.top);
 }
 
 void keepAbove(Fl_Window* window) { sendWmState(fl_xid(window), "_NET_WM_STATE_ABOVE"); }

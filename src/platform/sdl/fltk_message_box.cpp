@@ -2,8 +2,8 @@
 // Yes/No buttons, kept above every other window (a fullscreen demo window too). Where no display
 // can be opened the caption and text go to standard error instead. Not here: the setup dialog.
 // The platform header comes first: X11's `None` macro would otherwise rename BoxIcon::None.
-#include "platform/implementations.h"
-#include "platform/x11_window_hints.h"
+#include "platform/sdl/sdl_backend.h"
+#include "platform/sdl/x11_window_hints.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>

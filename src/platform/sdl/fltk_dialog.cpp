@@ -2,8 +2,8 @@
 // size, the template's radio groups, Tab, arrows, Enter and Escape handled as a dialog manager
 // does, the window kept above others and without a close. Not here: what the commands mean.
 #include "platform/dialog.h"
-#include "platform/dialog_layout.h"
-#include "platform/x11_window_hints.h"
+#include "platform/sdl/dialog_layout.h"
+#include "platform/sdl/x11_window_hints.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
@@ -101,7 +101,10 @@ int indexOf(const Dialog& dialog, const Fl_Widget* widget) {
   return -1;
 }
 
+// A mouse press counts only when released over its control: dragged off, the toolkit has put
+// the button back as it was, and no command may change what the dialog returns.
 void controlCallback(Fl_Widget* widget, void* data) {
+  if (Fl::event() == FL_RELEASE && !Fl::event_inside(widget)) return;
   auto* dialog = static_cast<Dialog*>(data);
   const int index = indexOf(*dialog, widget);
   if (index >= 0) sendCommand(*dialog, dialog->dialogTemplate->controls[index].id);
@@ -141,7 +144,8 @@ void dressControl(Fl_Widget* widget, const DialogControl& control, Fl_Font face,
       control.kind != ControlKind::DefaultPushButton) {
     widget->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
   }
-  // A click on an already chosen radio button still sends its command, as it does on Windows.
+  // A click on an already chosen radio button still sends its command, as it does on Windows;
+  // controlCallback drops a release away from the control.
   widget->when(FL_WHEN_RELEASE_ALWAYS);
   widget->callback(controlCallback, dialog);
   if ((control.styles & kStyleDisabled) != 0) widget->deactivate();

@@ -1,6 +1,6 @@
 // Xorshift32 noise: three shifts per sample, good enough spectrally for hats, wind and surf.
 
-#include "noise.h"
+#include "noise_source.h"
 
 // Xorshift has one fixed point, zero; any other seed gives the full period.
 NoiseSource::NoiseSource(uint32_t seed) : state(seed == 0 ? 0x9e3779b9u : seed) {}

@@ -1,13 +1,14 @@
-// Creating the clock, the flying object and the soundtrack the way the demo's start-up does.
-#include "demo_objects.h"
+#include "startup/long_lived_objects.h"
 
 #include "audio/music_player.h"
 #include "core/demo_clock.h"
 #include "scenes/final/winged_flare.h"
 
-void createDemoObjects() {
+void createWingedFlare() { finalscene::wingedFlare = new finalscene::WingedFlare(); }
+
+void createLongLivedObjects(void (*createFlyingObject)()) {
   demoClock = new DemoClock();
-  wingedFlare = new WingedFlare();
+  createFlyingObject();
   musicPlayer = new MusicPlayer("tamsirel.mp3", kSoundMpegStream, 0, 0);
 }
 

@@ -1,6 +1,6 @@
-// This machine's platform table: SDL2 for the window, events, display modes and the counter,
+// The Linux backend's platform table: SDL2 for the window, events, display modes and the counter,
 // FLTK for message boxes, SDL2_mixer for sound.
-#include "platform/implementations.h"
+#include "platform/sdl/sdl_backend.h"
 
 namespace platform {
 
@@ -12,7 +12,7 @@ Platform makeReal() {
   p.messageBox = fltk::messageBox;
   p.exitProcess = process::exitProcess;
   p.initWindowing = sdl::initWindowing;
-  p.findDisplayMode = sdl::findDisplayMode;
+  p.switchDisplayMode = sdl::switchDisplayMode;
   p.currentDisplayMode = sdl::currentDisplayMode;
   p.restoreDisplayMode = sdl::restoreDisplayMode;
   p.showCursor = sdl::showCursor;

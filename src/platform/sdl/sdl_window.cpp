@@ -1,11 +1,13 @@
-// The window, its GL context, display modes and window messages over SDL2. A fullscreen window
-// takes its display mode when shown and gives it back when restoreDisplayMode runs or the window
-// goes. Not here: drawing (the scenes call GL directly) and the setup dialog (FLTK).
+// The window, its GL context, display modes and window messages over SDL2. SDL changes the
+// display mode only through a fullscreen window, so the switch itself happens when that window is
+// shown; it gives the mode back when restoreDisplayMode runs or the window goes. Not here:
+// drawing (the scenes call GL directly) and the setup dialog (FLTK).
 #include <SDL.h>
 
 #include <deque>
 
-#include "platform/implementations.h"
+#include "platform/sdl/sdl_backend.h"
+#include "platform/sdl/x11_frame.h"
 
 namespace platform {
 
@@ -31,21 +33,44 @@ namespace {
 Window* fullscreenWindow = nullptr;
 std::deque<WindowMessage> pendingMessages;  // SDL events that stand for two window messages
 
-bool sameResolution(const SDL_DisplayMode& mode, const DisplayMode& wanted) {
-  return mode.w == wanted.width && mode.h == wanted.height;
-}
+int bitsPerPixel(const SDL_DisplayMode& mode) { return static_cast<int>(SDL_BITSPERPIXEL(mode.format)); }
 
-int depthDistance(const SDL_DisplayMode& mode, int bitsPerPixel) {
-  const int d = static_cast<int>(SDL_BITSPERPIXEL(mode.format)) - bitsPerPixel;
+int depthDistance(const SDL_DisplayMode& mode, int wantedBits) {
+  const int d = bitsPerPixel(mode) - wantedBits;
   return d < 0 ? -d : d;
 }
 
-void setGlAttributes() {
+// The primary display's mode at `wanted`'s resolution whose depth is nearest `wanted`'s: the
+// exact depth where it is offered. False when no mode has that resolution.
+bool nearestDepthMode(const DisplayMode& wanted, SDL_DisplayMode* found) {
+  const int count = SDL_GetNumDisplayModes(0);
+  bool any = false;
+  for (int i = 0; i < count; ++i) {
+    SDL_DisplayMode mode{};
+    if (SDL_GetDisplayMode(0, i, &mode) != 0 || mode.w != wanted.width || mode.h != wanted.height) {
+      continue;
+    }
+    if (!any || depthDistance(mode, wanted.bitsPerPixel) < depthDistance(*found, wanted.bitsPerPixel)) {
+      *found = mode;
+      any = true;
+    }
+  }
+  return any;
+}
+
+// Red, green and blue bits for a colour depth: 5/6/5 for 16 bits, 8 each above. SDL takes these
+// as minimums, so a display without a 16-bit visual gives its deeper one.
+void setColourBits(int colorBits) {
+  const bool sixteen = colorBits <= 16;
+  SDL_GL_SetAttribute(SDL_GL_RED_SIZE, sixteen ? 5 : 8);
+  SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, sixteen ? 6 : 8);
+  SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, sixteen ? 5 : 8);
+}
+
+void setGlAttributes(const PixelFormat& format) {
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-  SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 5);
-  SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 5);
-  SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 5);
-  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
+  setColourBits(format.colorBits);
+  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, format.depthBits);
   SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
   // The scenes draw with the fixed-function pipeline: ask for a legacy (compatibility) context.
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, 0);
@@ -53,13 +78,34 @@ void setGlAttributes() {
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
 }
 
-// A windowed demo window has the chosen outer size; the frame and caption come out of it.
+// A windowed demo window has the chosen outer size: once the window manager has framed it, the
+// frame and caption come out of the client area.
 void fitOuterSize(Window* window) {
-  int top = 0, left = 0, bottom = 0, right = 0;
-  if (SDL_GetWindowBordersSize(window->sdl, &top, &left, &bottom, &right) != 0) return;
-  const int w = window->style.width - left - right;
-  const int h = window->style.height - top - bottom;
+  x11::FrameExtents frame;
+  if (!x11::waitForFrame(window->sdl, &frame)) return;
+  const int w = window->style.width - frame.left - frame.right;
+  const int h = window->style.height - frame.top - frame.bottom;
   if (w > 0 && h > 0) SDL_SetWindowSize(window->sdl, w, h);
+}
+
+// The switch of a shown window to its display mode, each SDL result tested; a refusal puts the
+// window and the display back as they were.
+bool takeDisplayMode(Window* window) {
+  SDL_DisplayMode mode{};
+  bool taken = nearestDepthMode(window->style.mode, &mode) &&
+               SDL_SetWindowDisplayMode(window->sdl, &mode) == 0 &&
+               SDL_SetWindowFullscreen(window->sdl, SDL_WINDOW_FULLSCREEN) == 0;
+  // SDL settles for its closest mode when the exact one fails; only the resolution asked counts.
+  SDL_DisplayMode current{};
+  const int display = SDL_GetWindowDisplayIndex(window->sdl);
+  taken = taken && SDL_GetCurrentDisplayMode(display < 0 ? 0 : display, &current) == 0 &&
+          current.w == mode.w && current.h == mode.h;
+  if (!taken) {
+    SDL_SetWindowFullscreen(window->sdl, 0);
+    return false;
+  }
+  fullscreenWindow = window;
+  return true;
 }
 
 WindowMessage sizeMessage(int w, int h) {
@@ -122,22 +168,10 @@ bool initWindowing() {
   return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
 }
 
-bool findDisplayMode(const DisplayMode& wanted, DisplayMode* chosen) {
-  const int count = SDL_GetNumDisplayModes(0);
-  int best = -1;
-  SDL_DisplayMode bestMode{};
-  for (int i = 0; i < count; ++i) {
-    SDL_DisplayMode mode{};
-    if (SDL_GetDisplayMode(0, i, &mode) != 0 || !sameResolution(mode, wanted)) continue;
-    if (best < 0 || depthDistance(mode, wanted.bitsPerPixel) < depthDistance(bestMode, wanted.bitsPerPixel)) {
-      best = i;
-      bestMode = mode;
-    }
-  }
-  if (best < 0) return false;
-  chosen->width = bestMode.w;
-  chosen->height = bestMode.h;
-  chosen->bitsPerPixel = static_cast<int>(SDL_BITSPERPIXEL(bestMode.format));
+bool switchDisplayMode(const DisplayMode& wanted, DisplayMode* taken) {
+  SDL_DisplayMode mode{};
+  if (!nearestDepthMode(wanted, &mode)) return false;
+  *taken = {mode.w, mode.h, bitsPerPixel(mode)};
   return true;
 }
 
@@ -159,28 +193,27 @@ void restoreDisplayMode() {
 
 void showCursor(bool visible) { SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE); }
 
+// A fullscreen window starts as a borderless window of the mode's size at the display's corner,
+// so that nothing shows beside it if the switch is refused.
 Window* createWindow(const char* title, const WindowStyle& style) {
-  setGlAttributes();
-  Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
-  flags |= style.fullscreen ? SDL_WINDOW_FULLSCREEN : SDL_WINDOW_RESIZABLE;
+  setGlAttributes(style.pixelFormat);
+  const Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN |
+                       (style.fullscreen ? SDL_WINDOW_BORDERLESS : SDL_WINDOW_RESIZABLE);
   SDL_Window* sdlWindow = SDL_CreateWindow(title, 0, 0, style.width, style.height, flags);
   if (sdlWindow == nullptr) return nullptr;
-  Window* window = new Window{sdlWindow, style};
-  if (style.fullscreen) {
-    SDL_DisplayMode mode{};
-    SDL_DisplayMode wanted{};
-    wanted.w = style.mode.width;
-    wanted.h = style.mode.height;
-    if (SDL_GetClosestDisplayMode(0, &wanted, &mode) != nullptr) SDL_SetWindowDisplayMode(sdlWindow, &mode);
-    fullscreenWindow = window;
-  }
-  return window;
+  return new Window{sdlWindow, style};
 }
 
-void showWindow(Window* window) {
+bool showWindow(Window* window) {
   SDL_ShowWindow(window->sdl);
-  if (!window->style.fullscreen) fitOuterSize(window);
+  bool shown = true;
+  if (window->style.fullscreen) {
+    shown = takeDisplayMode(window);
+  } else {
+    fitOuterSize(window);
+  }
   SDL_RaiseWindow(window->sdl);
+  return shown;
 }
 
 bool destroyWindow(Window* window) {

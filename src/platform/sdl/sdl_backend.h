@@ -1,5 +1,6 @@
-// The entries of this machine's platform table, one group per implementation file. Only
-// platform_table.cpp and the implementation files include this header.
+// The Linux backend's entries of the platform table, one group per library: SDL2 for the window,
+// events, display modes and the counter, FLTK for message boxes, SDL2_mixer for sound. Only
+// platform_table.cpp and the files of this folder include this header.
 #pragma once
 
 #include "platform/platform.h"
@@ -7,12 +8,12 @@
 namespace platform::sdl {
 uint32_t milliseconds();
 bool initWindowing();
-bool findDisplayMode(const DisplayMode& wanted, DisplayMode* chosen);
+bool switchDisplayMode(const DisplayMode& wanted, DisplayMode* taken);
 bool currentDisplayMode(DisplayMode* mode);
 void restoreDisplayMode();
 void showCursor(bool visible);
 Window* createWindow(const char* title, const WindowStyle& style);
-void showWindow(Window* window);
+bool showWindow(Window* window);
 bool destroyWindow(Window* window);
 DeviceContext* getDeviceContext(Window* window);
 int choosePixelFormat(DeviceContext* dc, const PixelFormat& format);
@@ -41,5 +42,5 @@ int musicPlaySong(SoundSong* song);
 }  // namespace platform::mixer
 
 namespace platform::process {
-[[noreturn]] void exitProcess(int status);
+void exitProcess(int status);
 }  // namespace platform::process

@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace platform {
+
 MappedFile::MappedFile(const char* fileName) {
   const int fd = open(fileName, O_RDONLY | O_CLOEXEC);
   if (fd < 0) return;
@@ -24,3 +26,5 @@ MappedFile::MappedFile(const char* fileName) {
 MappedFile::~MappedFile() {
   if (data_ != nullptr) munmap(const_cast<uint8_t*>(data_), size_);
 }
+
+}  // namespace platform

@@ -2,7 +2,7 @@
 // timing code was written for (after 49.7 days); everything that reads it subtracts unsigned.
 #include <chrono>
 
-#include "platform/implementations.h"
+#include "platform/sdl/sdl_backend.h"
 
 namespace platform::sdl {
 

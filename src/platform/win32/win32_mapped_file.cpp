@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+namespace platform {
+
 MappedFile::MappedFile(const char* fileName) {
   HANDLE file = CreateFileA(fileName, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -28,3 +30,5 @@ MappedFile::MappedFile(const char* fileName) {
 MappedFile::~MappedFile() {
   if (data_ != nullptr) UnmapViewOfFile(data_);
 }
+
+}  // namespace platform
