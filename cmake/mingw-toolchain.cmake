@@ -8,6 +8,10 @@ set(TAMSIREL_CROSS_PREFIX "" CACHE PATH "prefix holding the cross-built libpng a
 set(CMAKE_SYSTEM_NAME Windows)
 if(TAMSIREL_MINGW_TRIPLE MATCHES "^i686")
   set(CMAKE_SYSTEM_PROCESSOR x86)
+  # Single-precision arithmetic in SSE registers, as on x86-64: the x87 unit's wider registers
+  # would round the scenes' float maths differently (and unpredictably between builds).
+  set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse")
+  set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")
 else()
   set(CMAKE_SYSTEM_PROCESSOR AMD64)
 endif()

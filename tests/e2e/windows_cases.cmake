@@ -23,10 +23,13 @@ add_test(NAME e2e.wine.prefix
 set_tests_properties(e2e.wine.prefix PROPERTIES LABELS e2e TIMEOUT 120 FIXTURES_SETUP wine_e2e_prefix)
 
 function(add_wine_case name)
-  cmake_parse_arguments(CASE "" "" "DISPLAY_ARGS" ${ARGN})
+  cmake_parse_arguments(CASE "" "PROGRAM" "DISPLAY_ARGS" ${ARGN})
+  if(NOT CASE_PROGRAM)
+    set(CASE_PROGRAM tamsirel)
+  endif()
   add_test(NAME e2e.wine.${name}
            COMMAND ${with_display} ${CASE_DISPLAY_ARGS} ${wine_case} ${name}
-                   ${TAMSIREL_WINE_E2E} $<TARGET_FILE:tamsirel>
+                   ${TAMSIREL_WINE_E2E} $<TARGET_FILE:${CASE_PROGRAM}>
                    $<TARGET_FILE:window_probe> ${shot_dir} ${TAMSIREL_HOST_ASSETS})
   set_tests_properties(e2e.wine.${name} PROPERTIES LABELS e2e TIMEOUT 120 RESOURCE_LOCK wine-e2e
                        FIXTURES_REQUIRED wine_e2e_prefix)
@@ -42,4 +45,8 @@ add_wine_case(mode-refused-no DISPLAY_ARGS --screen 1024x768)
 find_program(XORG Xorg)
 if(XORG AND EXISTS /usr/lib/xorg/modules/drivers/dummy_drv.so)
   add_wine_case(fullscreen DISPLAY_ARGS --xorg)
+  # The shell with a second scene that fails: the fatal box in fullscreen, then the display back.
+  add_executable(failing_scene_demo failing_scene_demo.cpp)
+  target_link_libraries(failing_scene_demo PRIVATE tamsirel_shell)
+  add_wine_case(fatal-error-in-fullscreen PROGRAM failing_scene_demo DISPLAY_ARGS --xorg)
 endif()

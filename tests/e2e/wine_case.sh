@@ -176,6 +176,14 @@ case "$case_name" in
     press_until_gone "$window" Escape
     expect_status 15 0
     [ "$(current_mode)" = 1024x768 ] || fail "the screen stayed at $(current_mode) after Escape" ;;
+  fatal-error-in-fullscreen)
+    make_folder tone; start_demo
+    wait_window 'ERROR!' >/dev/null
+    # The fatal box leaves the display as it is; the exit-time restore gives it back.
+    [ "$(current_mode)" = 800x600 ] || fail "the screen is at $(current_mode) under the fatal box"
+    press_until_gone "$(window_matching 'ERROR!')" Return
+    expect_status 15 1
+    [ "$(current_mode)" = 1024x768 ] || fail "the screen stayed at $(current_mode) after the fatal error" ;;
   window)
     make_folder tone; start_demo
     dialog=$(wait_window "$dialog_title")
