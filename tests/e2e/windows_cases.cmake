@@ -42,8 +42,13 @@ add_wine_case(missing-music)
 add_wine_case(close)
 add_wine_case(mode-refused-yes DISPLAY_ARGS --screen 1024x768)
 add_wine_case(mode-refused-no DISPLAY_ARGS --screen 1024x768)
+# 32-bit Wine 8.0 aborts on Xorg's dummy driver ("free(): invalid pointer" right after it fakes
+# the XRandR provider the driver does not report); 64-bit Wine runs there. So the real mode
+# switch is tested with the 64-bit build only.
 find_program(XORG Xorg)
-if(XORG AND EXISTS /usr/lib/xorg/modules/drivers/dummy_drv.so)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  message(STATUS "32-bit build: the Xorg mode-switch cases are left to the 64-bit build")
+elseif(XORG AND EXISTS /usr/lib/xorg/modules/drivers/dummy_drv.so)
   add_wine_case(fullscreen DISPLAY_ARGS --xorg)
   # The shell with a second scene that fails: the fatal box in fullscreen, then the display back.
   add_executable(failing_scene_demo failing_scene_demo.cpp)
