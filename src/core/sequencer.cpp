@@ -23,11 +23,17 @@ constexpr Transition kTransitions[] = {
     {6, 2, 7, "error init part 7"},
 };
 
+// The scene after `scene` decodes its images while `scene` plays.
+void prefetchNext(int scene) {
+  if (scene + 1 < kSceneCount) prefetchScene(installed.scenes[scene + 1]);
+}
+
 void startFirstScene() {
   if (installed.scenes[0].init() == 0) fatalError("error init part 1");
   if (installed.startMusic() == 0) fatalError("sound init error");
   demoClock->restart();
   sceneState = 1;
+  prefetchNext(0);
 }
 
 }  // namespace
@@ -52,6 +58,7 @@ void sequencerStep() {
     if (installed.scenes[t.scene + 1].init() == 0) fatalError(t.nextInitFailure);
     sceneState = t.to;
     demoClock->restart();
+    prefetchNext(t.scene + 1);
     return;
   }
 }

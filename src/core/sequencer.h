@@ -1,6 +1,7 @@
 // The state machine that plays the four scenes in order, one step per idle pass of the message
 // loop: a step draws one frame of the current scene, or, when that frame reports the end,
-// initialises the next scene and restarts the clock. The very first step starts the music.
+// initialises the next scene and restarts the clock. The very first step starts the music. Once a
+// scene has started, the one after it decodes its images ahead.
 #pragma once
 
 #include <cstdint>

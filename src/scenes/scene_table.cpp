@@ -6,8 +6,8 @@
 #include "scenes/pyramid/pyramid_scene.h"
 
 const Scene kDemoScenes[kSceneCount] = {
-    {"ocean", ocean::init, ocean::frame},
-    {"pyramid", pyramid::init, pyramid::frame},
-    {"forest", forest::init, forest::frame},
-    {"final", finalscene::init, finalscene::frame},
+    {"ocean", ocean::init, ocean::frame, ocean::prefetch},
+    {"pyramid", pyramid::init, pyramid::frame, pyramid::prefetch},
+    {"forest", forest::init, forest::frame, forest::prefetch},
+    {"final", finalscene::init, finalscene::frame, finalscene::prefetch},
 };

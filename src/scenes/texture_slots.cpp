@@ -2,6 +2,10 @@
 
 #include <GL/gl.h>
 
+#include <vector>
+
+#include "textures/deferred_uploads.h"
+
 int loadTextures(std::span<const TextureFile> files, TextureLoader load) {
   int slot = 0;
   for (const TextureFile& file : files) {
@@ -11,4 +15,19 @@ int loadTextures(std::span<const TextureFile> files, TextureLoader load) {
   return 1;
 }
 
-void bindSlot(int slot) { glBindTexture(GL_TEXTURE_2D, demoClock->textures[slot]); }
+void prefetchTextures(std::span<const TextureFile> files, ImageKind kind) {
+  std::vector<ImageRequest> requests;
+  for (const TextureFile& file : files) requests.push_back({file.name, kind});
+  prefetchImages(requests);
+}
+
+void bindSlot(int slot) {
+  uploadBeforeUse(demoClock->textures[slot]);
+  glBindTexture(GL_TEXTURE_2D, demoClock->textures[slot]);
+}
+
+void endFrameAndUpload() {
+  demoClock->endFrame();
+  // The frame is handed over; while the rasterizer finishes it, one waiting image goes up.
+  uploadOnePending();
+}

@@ -1,10 +1,12 @@
 // The texture table as the scenes use it: a scene's files listed in slot order with their
-// filters, loaded into slots 0 onwards by its init, and bound by slot when drawing.
+// filters, decoded ahead, loaded into slots 0 onwards by its init, and bound by slot when
+// drawing. An image decoded ahead goes up to the GL after init, before its first use.
 #pragma once
 
 #include <span>
 
 #include "core/demo_clock.h"
+#include "textures/image_prefetch.h"
 
 struct TextureFile {
   const char* name;
@@ -17,5 +19,13 @@ using TextureLoader = int (DemoClock::*)(const char* fileName, int slot, int fil
 // soon as a load reports failure, 1 when all are loaded.
 int loadTextures(std::span<const TextureFile> files, TextureLoader load);
 
-// Binds the texture in `slot` of the clock's table to GL_TEXTURE_2D.
+// Queues the files for decoding ahead of loadTextures, as `kind` images.
+void prefetchTextures(std::span<const TextureFile> files, ImageKind kind);
+
+// Binds the texture in `slot` of the clock's table to GL_TEXTURE_2D, its image uploaded first if
+// it was still waiting.
 void bindSlot(int slot);
+
+// The clock's endFrame, then one waiting image uploaded: how every frame of a scene that loads
+// its textures into slots ends.
+void endFrameAndUpload();

@@ -75,6 +75,8 @@ bool openWindow(GlTarget* target) {
 
 int runDemo(const DemoParts& parts) {
   createLongLivedObjects(parts.createFlyingObject);
+  // The first scene's images decode while the viewer is in the dialog.
+  prefetchScene(parts.scenes[0]);
   const int dialogResult = parts.runSetup();
   if (setupCancelled != 0) return 0;
   takeDisplaySettings(dialogResult);

@@ -3,18 +3,12 @@
 #include "textures/bmp_decoder.h"
 
 #include <cstdio>
-#include <string>
 
+#include "platform/mapped_file.h"
 #include "platform/platform.h"
 #include "textures/dib_decode.h"
-#include "platform/mapped_file.h"
 
 namespace {
-
-void showDibError(const std::string& text) {
-  platform::current().messageBox(text.c_str(), "Error", platform::BoxButtons::Ok,
-                                 platform::BoxIcon::None, false);
-}
 
 const char* dibStatusText(DibStatus status) {
   switch (status) {
@@ -24,25 +18,37 @@ const char* dibStatusText(DibStatus status) {
   }
 }
 
-}  // namespace
-
-RgbImage* loadBmpImage(const char* fileName) {
-  if (fileName == nullptr) return nullptr;
+bool exists(const char* fileName) {
   FILE* probe = std::fopen(fileName, "rb");
-  if (probe == nullptr) return nullptr;
+  if (probe == nullptr) return false;
   std::fclose(probe);
-  return readDibImage(fileName);
+  return true;
 }
 
-RgbImage* readDibImage(const char* fileName) {
-  if (fileName == nullptr) return nullptr;
+}  // namespace
+
+BmpRead readBmpFile(const char* fileName) {
+  BmpRead read;
+  if (fileName == nullptr || !exists(fileName)) return read;
   const platform::MappedFile file(fileName);
   if (!file.isOpen()) {
-    showDibError(std::string("Failed to open DIB file ") + fileName + ".\n");
-    return nullptr;
+    read.messages.push_back(std::string("Failed to open DIB file ") + fileName + ".\n");
+    return read;
   }
-  RgbImage* image = nullptr;
-  const DibStatus status = decodeDib(file.data(), file.size(), &image);
-  if (status != DibStatus::Ok) showDibError(dibStatusText(status));
-  return image;
+  const DibStatus status = decodeDib(file.data(), file.size(), &read.image);
+  if (status != DibStatus::Ok) read.messages.push_back(dibStatusText(status));
+  return read;
+}
+
+void showBmpMessages(const std::vector<std::string>& messages) {
+  for (const std::string& text : messages) {
+    platform::current().messageBox(text.c_str(), "Error", platform::BoxButtons::Ok,
+                                   platform::BoxIcon::None, false);
+  }
+}
+
+RgbImage* loadBmpImage(const char* fileName) {
+  BmpRead read = readBmpFile(fileName);
+  showBmpMessages(read.messages);
+  return read.image;
 }

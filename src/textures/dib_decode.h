@@ -1,6 +1,6 @@
 // Decoding a whole BMP file held in memory into an RgbImage: locating the header, colour table
 // and pixel data, checking each against the file's length and the size cap, and converting.
-// No message is shown here (readDibImage does that), so a test or a fuzzer can call it freely.
+// No message is shown here (the BMP entry points tell the viewer), so a test or a fuzzer can call it freely.
 #pragma once
 
 #include <cstddef>

@@ -1,14 +1,18 @@
-// pngBind over our libpng decoding: decode first, then make the texture, so a file that fails
-// leaves no texture object and the GL's binding as it was. Supports the modes the demo uses:
-// no mipmaps or simple (picked) mipmaps, solid transparency, no information record.
+// pngBind over our libpng decoding: decode first (or take what the worker decoded ahead), then
+// make the texture, so a file that fails leaves no texture object and the GL's binding as it
+// was. Supports the modes the demo uses: no mipmaps or simple (picked) mipmaps, solid
+// transparency, no information record.
 #include "textures/png_bind.h"
 
 #include <GL/gl.h>
 
 #include <memory>
 #include <new>
+#include <vector>
 
+#include "textures/deferred_uploads.h"
 #include "textures/gl_unpack.h"
+#include "textures/image_prefetch.h"
 #include "textures/png_decode.h"
 #include "textures/texture_resample.h"
 
@@ -28,50 +32,67 @@ bool stretchToPowerOfTwo(PngPixels* image) {
   return true;
 }
 
-bool fitToGl(PngPixels* image) {
+// False when the GL cannot take the picture; `stretched` tells whether it had to be resized.
+bool fitToGl(PngPixels* image, bool* stretched) {
   const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
   const auto* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+  const int32_t width = image->width, height = image->height;
   if (!glTakesAnySide(version, extensions) && !stretchToPowerOfTwo(image)) return false;
+  *stretched = image->width != width || image->height != height;
   GLint maxSide = 0;
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
   return image->width <= maxSide && image->height <= maxSide;
 }
 
-void uploadLevel(int level, int32_t width, int32_t height, const uint8_t* rgb) {
-  glTexImage2D(GL_TEXTURE_2D, level, GL_RGB, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+void uploadLevel(int level, const PngPixels& pixels) {
+  glTexImage2D(GL_TEXTURE_2D, level, GL_RGB, pixels.width, pixels.height, 0, GL_RGB,
+               GL_UNSIGNED_BYTE, pixels.rgb.get());
 }
 
-// Every halved level down to 1 x 1, each picked from the level above.
-bool uploadPickedMipmaps(const PngPixels& image) {
-  int32_t width = image.width;
-  int32_t height = image.height;
-  std::unique_ptr<uint8_t[]> above;
-  const uint8_t* source = image.rgb.get();
-  for (int level = 1; width > 1 || height > 1; ++level) {
-    const int32_t halfWidth = width > 1 ? width / 2 : 1;
-    const int32_t halfHeight = height > 1 ? height / 2 : 1;
-    std::unique_ptr<uint8_t[]> half(
-        new (std::nothrow) uint8_t[static_cast<size_t>(halfWidth) * halfHeight * 3]);
-    if (!half) return false;
-    resampleNearest(source, width, height, half.get(), halfWidth, halfHeight);
-    uploadLevel(level, halfWidth, halfHeight, half.get());
-    above = std::move(half);
-    source = above.get();
-    width = halfWidth;
-    height = halfHeight;
+// The file's pixels and, for picked mipmaps, its halved levels: from the worker when the file
+// was decoded ahead, otherwise decoded here.
+struct PngSource {
+  bool ahead = false;
+  bool decoded = false;
+  PngPixels top;
+  bool levelsPicked = false;
+  std::vector<PngPixels> levels;
+};
+
+PngSource readPng(const char* fileName, bool withLevels) {
+  PngSource source;
+  const ImageKind kind = withLevels ? ImageKind::PngWithLevels : ImageKind::Png;
+  if (std::unique_ptr<DecodedImage> ahead = takePrefetched(fileName, kind)) {
+    source.ahead = true;
+    source.decoded = ahead->pngDecoded;
+    source.top = std::move(ahead->png);
+    source.levelsPicked = ahead->levelsPicked;
+    source.levels = std::move(ahead->levels);
+    return source;
   }
-  return true;
+  source.decoded = decodePngFile(fileName, viewingGammaFromEnvironment(), &source.top);
+  return source;
 }
 
 }  // namespace
 
 uint32_t pngBind(const char* fileName, int mipmap, int transparency, PngInfo* info, int wrap,
                  int minFilter, int magFilter) {
+  return bindPng(fileName, mipmap, transparency, info, wrap, minFilter, magFilter, false);
+}
+
+uint32_t bindPng(const char* fileName, int mipmap, int transparency, PngInfo* info, int wrap,
+                 int minFilter, int magFilter, bool deferIfAhead) {
   if (mipmap != kPngNoMipmaps && mipmap != kPngSimpleMipmaps) return 0;
   if (transparency != kPngSolid || info != nullptr) return 0;
-  PngPixels image;
-  if (!decodePngFile(fileName, viewingGammaFromEnvironment(), &image)) return 0;
-  if (!fitToGl(&image)) return 0;
+  const bool withLevels = mipmap == kPngSimpleMipmaps;
+  PngSource image = readPng(fileName, withLevels);
+  bool stretched = false;
+  if (!image.decoded || !fitToGl(&image.top, &stretched)) return 0;
+  if (withLevels && (!image.levelsPicked || stretched) &&
+      !pickHalvedLevels(image.top, &image.levels)) {
+    return 0;
+  }
   GLuint name = 0;
   glGenTextures(1, &name);
   glBindTexture(GL_TEXTURE_2D, name);
@@ -79,12 +100,19 @@ uint32_t pngBind(const char* fileName, int mipmap, int transparency, PngInfo* in
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magFilter);
+  if (image.ahead && deferIfAhead) {
+    PendingImage pending{GL_RGB, {}};
+    pending.levels.push_back(std::move(image.top));
+    if (withLevels) {
+      for (PngPixels& level : image.levels) pending.levels.push_back(std::move(level));
+    }
+    deferUpload(name, std::move(pending));
+    return name;
+  }
   const ScopedTightUnpack unpack;
-  uploadLevel(0, image.width, image.height, image.rgb.get());
-  if (mipmap == kPngSimpleMipmaps && !uploadPickedMipmaps(image)) {
-    glBindTexture(GL_TEXTURE_2D, 0);
-    glDeleteTextures(1, &name);
-    return 0;
+  uploadLevel(0, image.top);
+  if (withLevels) {
+    for (size_t i = 0; i < image.levels.size(); ++i) uploadLevel(static_cast<int>(i + 1), image.levels[i]);
   }
   return name;
 }

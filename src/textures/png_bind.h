@@ -12,3 +12,8 @@ constexpr int kPngSolid = -1;
 
 uint32_t pngBind(const char* fileName, int mipmap, int transparency, PngInfo* info, int wrap,
                  int minFilter, int magFilter);
+
+// pngBind for a slot texture: with `deferIfAhead`, a file decoded ahead gets its object now and
+// its image from deferred_uploads.h.
+uint32_t bindPng(const char* fileName, int mipmap, int transparency, PngInfo* info, int wrap,
+                 int minFilter, int magFilter, bool deferIfAhead);

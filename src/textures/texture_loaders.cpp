@@ -1,11 +1,18 @@
-// DemoClock's texture operations: a BMP decoded and uploaded here, a PNG handed to pngBind.
-// A BMP that cannot be loaded ends the program; a PNG that cannot leaves 0 in its slot.
+// DemoClock's texture operations: a BMP decoded and uploaded here, a PNG handed to pngBind. An
+// image the worker decoded ahead is uploaded later (deferred_uploads.h), when the scene first
+// draws with it. A BMP that cannot be loaded ends the program; a PNG that cannot leaves 0 in its
+// slot.
 #include <GL/gl.h>
+
+#include <memory>
+#include <utility>
 
 #include "core/demo_clock.h"
 #include "core/fatal_error.h"
 #include "textures/bmp_decoder.h"
+#include "textures/deferred_uploads.h"
 #include "textures/gl_unpack.h"
+#include "textures/image_prefetch.h"
 #include "textures/png_bind.h"
 
 static_assert(sizeof(GLuint) == sizeof(uint32_t), "texture slots hold GL names directly");
@@ -14,14 +21,43 @@ namespace {
 
 int filterOrLinear(int filter) { return filter == 0 ? GL_LINEAR : filter; }
 
+// The picture the worker read ahead, its "Error" boxes shown now as the direct read shows them;
+// otherwise read here. `ahead` tells which.
+RgbImage* takeBmpImage(const char* fileName, bool* ahead) {
+  std::unique_ptr<DecodedImage> decoded = takePrefetched(fileName, ImageKind::Bmp);
+  *ahead = decoded != nullptr;
+  if (!decoded) return loadBmpImage(fileName);
+  showBmpMessages(decoded->bmp.messages);
+  return std::exchange(decoded->bmp.image, nullptr);
+}
+
+// The picture as a deferred upload; the record goes, its pixels move into the upload.
+PendingImage pendingImage(RgbImage* image) {
+  PngPixels level;
+  level.width = image->width;
+  level.height = image->height;
+  level.rgb.reset(image->pixels);
+  delete image;
+  PendingImage pending{3, {}};
+  pending.levels.push_back(std::move(level));
+  return pending;
+}
+
 }  // namespace
 
 int DemoClock::loadBmpTexture(const char* fileName, int slot, int filter) {
   filter = filterOrLinear(filter);
-  RgbImage* image = loadBmpImage(fileName);
+  bool ahead = false;
+  RgbImage* image = takeBmpImage(fileName, &ahead);
   if (image == nullptr) fatalError("can't load some texture");
   glGenTextures(1, &textures[slot]);
   glBindTexture(GL_TEXTURE_2D, textures[slot]);
+  if (ahead) {
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+    deferUpload(textures[slot], pendingImage(image));
+    return 1;
+  }
   {
     // The decoder's rows are packed; the GL's default alignment of 4 would skew odd widths.
     const ScopedTightUnpack unpack;
@@ -37,6 +73,6 @@ int DemoClock::loadBmpTexture(const char* fileName, int slot, int filter) {
 
 int DemoClock::loadPngTexture(const char* fileName, int slot, int filter) {
   filter = filterOrLinear(filter);
-  textures[slot] = pngBind(fileName, kPngNoMipmaps, kPngSolid, nullptr, GL_REPEAT, filter, filter);
+  textures[slot] = bindPng(fileName, kPngNoMipmaps, kPngSolid, nullptr, GL_REPEAT, filter, filter, true);
   return 1;
 }

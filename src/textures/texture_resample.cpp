@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 int32_t nextPowerOfTwo(int32_t side) {
   int32_t p = 1;
@@ -20,6 +21,23 @@ void resampleNearest(const uint8_t* src, int32_t srcWidth, int32_t srcHeight, ui
       std::memcpy(dst, srcRow + sx * 3, 3);
     }
   }
+}
+
+bool pickHalvedLevels(const PngPixels& top, std::vector<PngPixels>* levels) {
+  levels->clear();
+  const PngPixels* above = &top;
+  while (above->width > 1 || above->height > 1) {
+    PngPixels half;
+    half.width = above->width > 1 ? above->width / 2 : 1;
+    half.height = above->height > 1 ? above->height / 2 : 1;
+    half.rgb.reset(new (std::nothrow) uint8_t[static_cast<size_t>(half.width) * half.height * 3]);
+    if (!half.rgb) return false;
+    resampleNearest(above->rgb.get(), above->width, above->height, half.rgb.get(), half.width,
+                    half.height);
+    levels->push_back(std::move(half));
+    above = &levels->back();
+  }
+  return true;
 }
 
 bool glTakesAnySide(const char* version, const char* extensions) {

@@ -39,6 +39,11 @@ int fakeInit() {
 }
 
 template <int I>
+void fakePrefetch() {
+  log(std::string("prefetch:") + kNames[I]);
+}
+
+template <int I>
 int fakeFrame() {
   log(std::string("frame:") + kNames[I]);
   fakes.elapsedSeenByFrame = demoClock->elapsed;
@@ -50,10 +55,10 @@ int fakeFrame() {
 }
 
 const Scene kFakeScenes[kSceneCount] = {
-    {"ocean", fakeInit<0>, fakeFrame<0>},
-    {"pyramid", fakeInit<1>, fakeFrame<1>},
-    {"forest", fakeInit<2>, fakeFrame<2>},
-    {"final", fakeInit<3>, fakeFrame<3>},
+    {"ocean", fakeInit<0>, fakeFrame<0>, fakePrefetch<0>},
+    {"pyramid", fakeInit<1>, fakeFrame<1>, fakePrefetch<1>},
+    {"forest", fakeInit<2>, fakeFrame<2>, fakePrefetch<2>},
+    {"final", fakeInit<3>, fakeFrame<3>, fakePrefetch<3>},
 };
 
 int fakeMusic() {
@@ -90,7 +95,7 @@ TEST_F(Sequencer, FirstStepInitialisesTheOceanStartsTheMusicAndDrawsNothing) {
   fakes.initMs = 30;
   fakes.musicMs = 7;
   step();
-  EXPECT_EQ(platformLog().calls, (Calls{"init:ocean", "music"}));
+  EXPECT_EQ(platformLog().calls, (Calls{"init:ocean", "music", "prefetch:pyramid"}));
   EXPECT_EQ(sceneState, 1);
   EXPECT_EQ(clock_.startTick, 1047u) << "the clock restarts after the ocean's init and the music's start";
   step();
@@ -104,12 +109,13 @@ TEST_F(Sequencer, ASceneChangeTakesOneStepAndRestartsTheClock) {
     int scene;
     const char* lastFrame;
     const char* nextInit;
+    const char* prefetch;  // the scene after the next one decodes ahead, when there is one
     SceneState to;
   };
   const Case cases[] = {
-      {1, 0, "frame:ocean", "init:pyramid", 3},
-      {3, 1, "frame:pyramid", "init:forest", 6},
-      {6, 2, "frame:forest", "init:final", 7},
+      {1, 0, "frame:ocean", "init:pyramid", "prefetch:forest", 3},
+      {3, 1, "frame:pyramid", "init:forest", "prefetch:final", 6},
+      {6, 2, "frame:forest", "init:final", nullptr, 7},
   };
   fakes.initMs = 25;
   for (const Case& c : cases) {
@@ -117,7 +123,9 @@ TEST_F(Sequencer, ASceneChangeTakesOneStepAndRestartsTheClock) {
     fakes.frameResults[c.scene] = {1};
     platformLog().calls.clear();
     step();
-    EXPECT_EQ(platformLog().calls, (Calls{c.lastFrame, c.nextInit})) << "from " << c.from;
+    Calls expected = {c.lastFrame, c.nextInit};
+    if (c.prefetch != nullptr) expected.push_back(c.prefetch);
+    EXPECT_EQ(platformLog().calls, expected) << "from " << c.from;
     EXPECT_EQ(sceneState, c.to);
     EXPECT_EQ(clock_.startTick, manualMilliseconds) << "the clock restarts after the next scene's init";
     EXPECT_EQ(clock_.elapsed, 0) << "the next scene's first frame sees elapsed 0";
@@ -131,9 +139,10 @@ TEST_F(Sequencer, PlaysTheScenesInOrderAndStaysInTheLast) {
   fakes.frameResults[3] = {1, 1};  // the final scene's result is not looked at
   step(12);
   EXPECT_EQ(platformLog().calls,
-            (Calls{"init:ocean", "music", "frame:ocean", "frame:ocean", "init:pyramid", "frame:pyramid",
-                   "init:forest", "frame:forest", "frame:forest", "frame:forest", "init:final",
-                   "frame:final", "frame:final", "frame:final", "frame:final", "frame:final"}));
+            (Calls{"init:ocean", "music", "prefetch:pyramid", "frame:ocean", "frame:ocean",
+                   "init:pyramid", "prefetch:forest", "frame:pyramid", "init:forest", "prefetch:final",
+                   "frame:forest", "frame:forest", "frame:forest", "init:final", "frame:final",
+                   "frame:final", "frame:final", "frame:final", "frame:final"}));
   EXPECT_EQ(sceneState, 7);
 }
 

@@ -28,13 +28,15 @@ int fakeInit() {
   return 1;
 }
 
+void fakePrefetch() { platformLog().calls.push_back("scenePrefetch"); }
+
 int fakeFrame() {
   platformLog().calls.push_back("sceneFrame");
   return 0;
 }
 
 const Scene kScenes[kSceneCount] = {
-    {"one", fakeInit, fakeFrame},
+    {"one", fakeInit, fakeFrame, fakePrefetch},
     {"two", fakeInit, fakeFrame},
     {"three", fakeInit, fakeFrame},
     {"four", fakeInit, fakeFrame},

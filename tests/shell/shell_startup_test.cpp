@@ -26,7 +26,7 @@ void expectBox(const RecordedBox& box, const char* text, const char* caption, pl
 TEST_F(ShellTest, RunsTheStartUpStepsInOrderAndShutsDownAfterEscape) {
   fake.messages = {std::nullopt, std::nullopt, keyMessage(platform::kKeyEscape), std::nullopt};
   EXPECT_EQ(run(), 0);
-  Calls expected = {"soundInit:44100:32:0", "streamOpenMpeg:tamsirel.mp3:43", "dialog", "initWindowing",
+  Calls expected = {"soundInit:44100:32:0", "streamOpenMpeg:tamsirel.mp3:43", "scenePrefetch", "dialog", "initWindowing",
                     "switchDisplayMode:800x600x16", "cursor:hide", kFullscreenWindow, "getDC",
                     "choosePixelFormat:16/16", "setPixelFormat:1", "createContext", "makeCurrent",
                     "showWindow", "sceneInit", "streamPlay:-1", "sceneFrame"};
@@ -39,7 +39,8 @@ TEST_F(ShellTest, CancelInTheDialogEndsWithZeroBeforeAnyWindow) {
   scriptedDialog.result = 0;
   scriptedDialog.cancelled = 1;
   EXPECT_EQ(run(), 0);
-  EXPECT_EQ(platformLog().calls, (Calls{"soundInit:44100:32:0", "streamOpenMpeg:tamsirel.mp3:43", "dialog"}));
+  EXPECT_EQ(platformLog().calls,
+            (Calls{"soundInit:44100:32:0", "streamOpenMpeg:tamsirel.mp3:43", "scenePrefetch", "dialog"}));
 }
 
 TEST_F(ShellTest, AMissingMusicFileEndsTheProgramBeforeTheDialog) {

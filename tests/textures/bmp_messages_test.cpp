@@ -1,4 +1,4 @@
-// loadBmpImage and readDibImage on real files: which "Error" box each failure shows, with
+// loadBmpImage and readBmpFile on real files: which "Error" box each failure shows, with
 // which text, and that a missing file shows none.
 #include <gtest/gtest.h>
 
@@ -69,10 +69,16 @@ TEST(LoadBmpImage, AFolderPassesTheExistenceTestButCannotBeMapped) {
   expectOneErrorBox("Failed to open DIB file " + name + ".\n");
 }
 
-TEST(ReadDibImage, MissingFileShowsTheOpenFailure) {
+TEST(ReadBmpFile, KeepsItsMessagesUntilTheyAreShown) {
   testing_support::ScopedPlatform fake;
-  EXPECT_EQ(readDibImage("./gone.bmp"), nullptr);
-  expectOneErrorBox("Failed to open DIB file ./gone.bmp.\n");
+  bmp_test::BmpSpec shape = oneRedPixel();
+  shape.headerSize = 108;
+  const std::string path = writeTemp("v4.bmp", bmp_test::buildBmp(shape));
+  const BmpRead read = readBmpFile(path.c_str());
+  EXPECT_EQ(read.image, nullptr);
+  EXPECT_TRUE(testing_support::platformLog().boxes.empty()) << "reading shows nothing";
+  showBmpMessages(read.messages);
+  expectOneErrorBox("Unknown DIB file format.");
 }
 
 TEST(LoadBmpImage, LaterHeaderVersionIsAnUnknownFormat) {

@@ -87,7 +87,7 @@ double megapixelsPerSecond(double pixels, const std::function<bool()>& decode) {
 }
 
 bool ourBmp(const std::string& path) {
-  RgbImage* image = readDibImage(path.c_str());
+  RgbImage* image = readBmpFile(path.c_str()).image;
   if (image == nullptr) return false;
   delete[] image->pixels;
   delete image;
@@ -162,9 +162,9 @@ int main() {
   const double bmpPixels = double(kBmpSide) * kBmpSide;
   const double pngPixels = double(kPngSide) * kPngSide;
   const Row rows[] = {
-      {"BMP 24-bit  ours (readDibImage)", &bmp24, bmpPixels, ourBmp},
+      {"BMP 24-bit  ours (readBmpFile)", &bmp24, bmpPixels, ourBmp},
       {"BMP 24-bit  stb_image", &bmp24, bmpPixels, stbDecode},
-      {"BMP 8-bit   ours (readDibImage)", &bmp8, bmpPixels, ourBmp},
+      {"BMP 8-bit   ours (readBmpFile)", &bmp8, bmpPixels, ourBmp},
       {"BMP 8-bit   stb_image", &bmp8, bmpPixels, stbDecode},
       {"PNG RGB     ours (decodePngFile)", &png, pngPixels, ourPng},
       {"PNG RGB     plain libpng", &png, pngPixels, plainLibpng},

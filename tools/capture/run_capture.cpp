@@ -34,6 +34,7 @@ bool startDemo(const CaptureOptions& options, VirtualClock* clock) {
     return false;
   }
   createLongLivedObjects();
+  prefetchScene(kDemoScenes[0]);
   return openOffscreenGl(options.width, options.height);
 }
 

@@ -43,6 +43,8 @@ void setUpView() {
   restartSceneTime(finalScene);
 }
 
+void prefetch() { prefetchTextures(kTextureFiles, ImageKind::Png); }
+
 int init() {
   if (loadTextures() == 0) return 0;
   setUpView();
@@ -64,7 +66,7 @@ int frame() {
   glDisable(GL_FOG);
   flyFlare(finalScene, camera);
   glPopMatrix();
-  demoClock->endFrame();
+  endFrameAndUpload();
   return 0;  // the last scene runs until the viewer quits
 }
 

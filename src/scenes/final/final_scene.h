@@ -4,6 +4,8 @@
 
 namespace finalscene {
 
+// Starts decoding the scene's images ahead of init.
+void prefetch();
 int init();
 int frame();
 

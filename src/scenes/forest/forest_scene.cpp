@@ -41,6 +41,8 @@ void setUpView() {
   setUpLayerView();
 }
 
+void prefetch() { prefetchTextures(kTextureFiles, ImageKind::Bmp); }
+
 int init() {
   if (loadTextures() == 0) return 0;
   setUpView();
@@ -69,7 +71,7 @@ int frame() {
   drawColourLayer();
   glPopMatrix();
 
-  demoClock->endFrame();
+  endFrameAndUpload();
   return demoClock->elapsed > kForestDurationMs ? 1 : 0;
 }
 

@@ -4,6 +4,8 @@
 
 namespace forest {
 
+// Starts decoding the scene's images ahead of init.
+void prefetch();
 int init();
 int frame();
 

@@ -74,6 +74,8 @@ void drawLogo(int t) {
 
 }  // namespace
 
+void prefetch() { prefetchTextures(kTextureFiles, ImageKind::Png); }
+
 int init() {
   if (loadTextures(kTextureFiles, &DemoClock::loadPngTexture) == 0) return 0;
   setUpLayerView();
@@ -88,10 +90,14 @@ int frame() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glLoadIdentity();
   drawPhrases(t);
-  drawTiltedSea(t);
-  drawTiltedSky(t);
+  // With fade 0 every sea and sky vertex has alpha 0, and (alpha x colour + what is there) adds
+  // exactly nothing: the layers are left out until the fade begins.
+  if (oceanScene.fade > 0.0f) {
+    drawTiltedSea(t);
+    drawTiltedSky(t);
+  }
   drawLogo(t);
-  demoClock->endFrame();
+  endFrameAndUpload();
   return demoClock->elapsed > kOceanDurationMs ? 1 : 0;
 }
 

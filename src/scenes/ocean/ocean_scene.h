@@ -3,6 +3,8 @@
 #pragma once
 
 namespace ocean {
+// Starts decoding the scene's images ahead of init.
+void prefetch();
 int init();
 int frame();
 }  // namespace ocean

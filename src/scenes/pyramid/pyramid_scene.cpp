@@ -9,6 +9,7 @@
 #include "core/demo_clock.h"
 #include "scenes/pyramid/pyramid_drawing.h"
 #include "scenes/pyramid/pyramid_motion.h"
+#include "textures/image_prefetch.h"
 #include "textures/png_bind.h"
 
 namespace pyramid {
@@ -17,8 +18,16 @@ PyramidScene pyramidScene;
 
 namespace {
 
-uint32_t loadTexture(const char* fileName, int mipmap) {
-  return pngBind(fileName, mipmap, kPngSolid, nullptr, GL_REPEAT, GL_LINEAR, GL_LINEAR);
+// The pyramid's picture without mipmaps, the ground and the sky with picked ones.
+constexpr ImageRequest kImages[] = {
+    {"mappyra.png", ImageKind::Png},
+    {"mapsol.png", ImageKind::PngWithLevels},
+    {"mapciel.png", ImageKind::PngWithLevels},
+};
+
+uint32_t loadTexture(const ImageRequest& image) {
+  const int mipmap = image.kind == ImageKind::PngWithLevels ? kPngSimpleMipmaps : kPngNoMipmaps;
+  return pngBind(image.fileName, mipmap, kPngSolid, nullptr, GL_REPEAT, GL_LINEAR, GL_LINEAR);
 }
 
 void setUpState() {
@@ -62,12 +71,14 @@ void lookAtOrigin(const Eye& eye) {
 
 }  // namespace
 
+void prefetch() { prefetchImages(kImages); }
+
 int init() {
   PyramidScene& scene = pyramidScene;
   setUpState();
-  scene.pyramidTexture = loadTexture("mappyra.png", kPngNoMipmaps);
-  scene.groundTexture = loadTexture("mapsol.png", kPngSimpleMipmaps);
-  scene.skyTexture = loadTexture("mapciel.png", kPngSimpleMipmaps);
+  scene.pyramidTexture = loadTexture(kImages[0]);
+  scene.groundTexture = loadTexture(kImages[1]);
+  scene.skyTexture = loadTexture(kImages[2]);
   setUpProjection();
   setUpBlending();
   setGeometry(scene);

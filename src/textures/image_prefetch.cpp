@@ -1,0 +1,139 @@
+// One worker thread and a queue under a mutex. The worker lives until the process exits; the
+// queue's destructor, run among the exit handlers, stops and joins it, so it never runs on into
+// objects being destroyed.
+#include "textures/image_prefetch.h"
+
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <utility>
+
+#include "textures/texture_resample.h"
+
+namespace {
+
+bool powerOfTwo(int32_t side) { return side > 0 && (side & (side - 1)) == 0; }
+
+std::unique_ptr<DecodedImage> decode(const std::string& fileName, ImageKind kind) {
+  auto image = std::make_unique<DecodedImage>();
+  if (kind == ImageKind::Bmp) {
+    image->bmp = readBmpFile(fileName.c_str());
+    return image;
+  }
+  image->pngDecoded = decodePngFile(fileName.c_str(), viewingGammaFromEnvironment(), &image->png);
+  if (image->pngDecoded && kind == ImageKind::PngWithLevels && powerOfTwo(image->png.width) &&
+      powerOfTwo(image->png.height)) {
+    image->levelsPicked = pickHalvedLevels(image->png, &image->levels);
+  }
+  return image;
+}
+
+using Key = std::pair<std::string, ImageKind>;
+
+class PrefetchQueue {
+ public:
+  ~PrefetchQueue() {
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      stopping_ = true;
+      waiting_.clear();
+    }
+    wake_.notify_all();
+    if (worker_.joinable()) worker_.join();
+  }
+
+  void add(std::span<const ImageRequest> files) {
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      for (const ImageRequest& file : files) {
+        const Key key{file.fileName, file.kind};
+        if (known(key)) continue;
+        waiting_.push_back(key);
+      }
+      if (!worker_.joinable()) worker_ = std::thread([this] { work(); });
+    }
+    wake_.notify_all();
+  }
+
+  std::unique_ptr<DecodedImage> take(const Key& key) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (auto it = waiting_.begin(); it != waiting_.end(); ++it) {
+      if (*it == key) {
+        waiting_.erase(it);
+        return nullptr;
+      }
+    }
+    done_.wait(lock, [&] { return !(decoding_ && current_ == key); });
+    const auto found = decoded_.find(key);
+    if (found == decoded_.end()) return nullptr;
+    std::unique_ptr<DecodedImage> image = std::move(found->second);
+    decoded_.erase(found);
+    return image;
+  }
+
+  void finish() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    done_.wait(lock, [&] { return waiting_.empty() && !decoding_; });
+  }
+
+ private:
+  bool known(const Key& key) const {
+    if (decoded_.count(key) != 0 || (decoding_ && current_ == key)) return true;
+    for (const Key& waiting : waiting_) {
+      if (waiting == key) return true;
+    }
+    return false;
+  }
+
+  void work() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (;;) {
+      wake_.wait(lock, [&] { return stopping_ || !waiting_.empty(); });
+      if (stopping_) return;
+      current_ = waiting_.front();
+      waiting_.pop_front();
+      decoding_ = true;
+      lock.unlock();
+      std::unique_ptr<DecodedImage> image = decode(current_.first, current_.second);
+      lock.lock();
+      decoded_[current_] = std::move(image);
+      decoding_ = false;
+      done_.notify_all();
+    }
+  }
+
+  std::mutex mutex_;
+  std::condition_variable wake_;  // work queued, or the end
+  std::condition_variable done_;  // a file decoded
+  std::deque<Key> waiting_;
+  Key current_;
+  bool decoding_ = false;
+  bool stopping_ = false;
+  std::map<Key, std::unique_ptr<DecodedImage>> decoded_;
+  std::thread worker_;
+};
+
+PrefetchQueue& queue() {
+  static PrefetchQueue instance;
+  return instance;
+}
+
+}  // namespace
+
+DecodedImage::~DecodedImage() {
+  if (bmp.image == nullptr) return;
+  delete[] bmp.image->pixels;
+  delete bmp.image;
+}
+
+void prefetchImages(std::span<const ImageRequest> files) { queue().add(files); }
+
+std::unique_ptr<DecodedImage> takePrefetched(const char* fileName, ImageKind kind) {
+  if (fileName == nullptr) return nullptr;
+  return queue().take({fileName, kind});
+}
+
+void finishPrefetching() { queue().finish(); }

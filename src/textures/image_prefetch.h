@@ -1,0 +1,54 @@
+// Images decoded ahead of the init that uploads them, on one worker thread, so that a scene's
+// init only uploads: the demo queues the first scene's files while the setup dialog is up and
+// each later scene's while the one before plays. The worker makes exactly what the direct load
+// makes from the same file: a PNG's rows (and, for picked mipmaps, every halved level), a BMP's
+// picture, or the failure, with the "Error" boxes the BMP decoder would show, which the loader
+// shows when init asks for the file and not before. Not here: GL, and which files to queue.
+#pragma once
+
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "textures/bmp_decoder.h"
+#include "textures/png_decode.h"
+
+enum class ImageKind {
+  Png,            // a PNG for pngBind without mipmaps
+  PngWithLevels,  // a PNG for pngBind's picked mipmaps
+  Bmp,            // a BMP for loadBmpTexture
+};
+
+struct ImageRequest {
+  const char* fileName;
+  ImageKind kind;
+};
+
+// What the worker made of one file. Owns the BMP picture until the loader takes it.
+struct DecodedImage {
+  DecodedImage() = default;
+  ~DecodedImage();
+  DecodedImage(const DecodedImage&) = delete;
+  DecodedImage& operator=(const DecodedImage&) = delete;
+
+  bool pngDecoded = false;  // decodePngFile's result
+  PngPixels png;
+  // With PngWithLevels and sides that are powers of two (which no GL stretches): levels 1 to
+  // 1 x 1. Otherwise the loader picks them once it knows the uploaded size.
+  bool levelsPicked = false;
+  std::vector<PngPixels> levels;
+  BmpRead bmp;  // readBmpFile's result
+};
+
+// Queues the files for the worker, which starts on the first call. A file already queued or
+// decoded and not yet taken is not queued again.
+void prefetchImages(std::span<const ImageRequest> files);
+
+// The worker's result for `fileName` of `kind`, waiting while the worker is at that very file;
+// nullptr when it was never queued or the worker has not reached it (it is dropped from the
+// queue), and then the caller decodes the file itself, as fast as the worker would.
+std::unique_ptr<DecodedImage> takePrefetched(const char* fileName, ImageKind kind);
+
+// Waits until the worker has decoded everything queued (the benchmark stands for the viewer's
+// time in the setup dialog with it).
+void finishPrefetching();

@@ -1,0 +1,82 @@
+// Decoding ahead gives what the direct load gives, and a broken file is told about when its
+// picture is asked for, never when it is queued: the boxes and the fatal message come from the
+// loader's call, in the same order as without decoding ahead.
+#include "textures/image_prefetch.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "bmp_builder.h"
+#include "core/demo_clock.h"
+#include "png_writer.h"
+#include "recording_platform.h"
+#include "temp_files.h"
+#include "textures/texture_resample.h"
+
+namespace {
+
+using testing_support::platformLog;
+using textures_test::writeTemp;
+
+// A 4 x 2 picture whose every pixel differs, so that a wrong level or row shows.
+std::string writeGradientPng(const std::string& name) {
+  png_test::PngSpec shape;
+  shape.width = 4;
+  shape.height = 2;
+  for (uint8_t i = 0; i < 24; ++i) shape.rows.push_back(static_cast<uint8_t>(i * 10));
+  return writeTemp(name, png_test::encodePng(shape));
+}
+
+bool samePixels(const PngPixels& a, const PngPixels& b) {
+  return a.width == b.width && a.height == b.height &&
+         std::memcmp(a.rgb.get(), b.rgb.get(), static_cast<size_t>(a.width) * a.height * 3) == 0;
+}
+
+TEST(ImagePrefetch, GivesThePixelsAndLevelsOfTheDirectDecode) {
+  const std::string path = writeGradientPng("gradient.png");
+  const ImageRequest request[] = {{path.c_str(), ImageKind::PngWithLevels}};
+  prefetchImages(request);
+  finishPrefetching();
+  const std::unique_ptr<DecodedImage> ahead = takePrefetched(path.c_str(), ImageKind::PngWithLevels);
+  ASSERT_NE(ahead, nullptr);
+  PngPixels direct;
+  ASSERT_TRUE(decodePngFile(path.c_str(), 0, &direct));
+  std::vector<PngPixels> levels;
+  ASSERT_TRUE(pickHalvedLevels(direct, &levels));
+  ASSERT_TRUE(ahead->pngDecoded);
+  EXPECT_TRUE(samePixels(ahead->png, direct));
+  ASSERT_TRUE(ahead->levelsPicked);
+  ASSERT_EQ(ahead->levels.size(), 2u) << "2 x 1, then 1 x 1";
+  for (size_t i = 0; i < levels.size(); ++i) EXPECT_TRUE(samePixels(ahead->levels[i], levels[i])) << i;
+  EXPECT_EQ(takePrefetched(path.c_str(), ImageKind::PngWithLevels), nullptr) << "taken once";
+  EXPECT_EQ(takePrefetched(path.c_str(), ImageKind::Png), nullptr) << "never queued as that kind";
+}
+
+TEST(ImagePrefetch, ABrokenBmpIsToldWhenTheSceneLoadsIt) {
+  testing_support::ScopedPlatform platform;
+  DemoClock clock;
+  bmp_test::BmpSpec shape;
+  shape.pixels = {0, 0, 255, 0};
+  shape.headerSize = 108;
+  const std::string path = writeTemp("ahead_v4.bmp", bmp_test::buildBmp(shape));
+  const ImageRequest request[] = {{path.c_str(), ImageKind::Bmp}};
+  prefetchImages(request);
+  finishPrefetching();
+  EXPECT_TRUE(platformLog().boxes.empty()) << "nothing is shown while decoding ahead";
+  int status = -1;
+  try {
+    clock.loadBmpTexture(path.c_str(), 0, 0);
+  } catch (const testing_support::ProcessExit& exit) {
+    status = exit.status;
+  }
+  EXPECT_EQ(status, 1);
+  ASSERT_EQ(platformLog().boxes.size(), 2u);
+  EXPECT_EQ(platformLog().boxes[0].text, "Unknown DIB file format.");
+  EXPECT_EQ(platformLog().boxes[0].caption, "Error");
+  EXPECT_EQ(platformLog().boxes[1].text, "can't load some texture");
+  EXPECT_EQ(platformLog().boxes[1].caption, "ERROR!");
+}
+
+}  // namespace
