@@ -3,12 +3,14 @@
 file(REMOVE_RECURSE ${STAGE})
 file(MAKE_DIRECTORY ${STAGE}/licenses)
 file(COPY ${PROGRAM} ${DLLS} ${README} DESTINATION ${STAGE})
-# The download carries no debugging symbols; the build folder's program keeps them.
-get_filename_component(program_name ${PROGRAM} NAME)
-execute_process(COMMAND ${STRIP} --strip-unneeded ${STAGE}/${program_name} RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "stripping ${program_name} failed")
-endif()
+# The download carries no debugging symbols; the build folder's copies keep them.
+foreach(binary ${PROGRAM} ${DLLS})
+  get_filename_component(name ${binary} NAME)
+  execute_process(COMMAND ${STRIP} --strip-unneeded ${STAGE}/${name} RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "stripping ${name} failed")
+  endif()
+endforeach()
 file(COPY ${ASSETS}/ DESTINATION ${STAGE}
      PATTERN "preview.png" EXCLUDE PATTERN "tamsirel.png" EXCLUDE PATTERN "*.stamp" EXCLUDE)
 file(COPY ${LICENSES}/ DESTINATION ${STAGE}/licenses)
