@@ -1,4 +1,8 @@
 # Imported targets for the libraries the program is built on, all from Debian's packages.
+if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
+  include(${CMAKE_CURRENT_LIST_DIR}/WindowsDependencies.cmake)
+  return()
+endif()
 find_package(PkgConfig REQUIRED)
 find_package(OpenGL REQUIRED COMPONENTS OpenGL)
 pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)

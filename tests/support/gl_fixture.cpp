@@ -21,6 +21,8 @@ struct GlTarget {
 };
 
 GlTarget target;
+// The demo window's request: double-buffered RGBA, 16 colour and 16 depth bits.
+constexpr platform::PixelFormat kPixelFormat{16, 16};
 
 bool openWindow(int width, int height) {
   const platform::Platform& p = platform::real();
@@ -34,12 +36,20 @@ bool openWindow(int width, int height) {
   platform::WindowStyle style;
   style.width = width;
   style.height = height;
+  style.pixelFormat = kPixelFormat;
+#ifdef _WIN32
+  // The fullscreen styles without a mode switch: a frameless window's client area is its whole
+  // outer size, where a framed one would lose the frame and the caption.
+  style.fullscreen = true;
+#endif
   target.window = p.createWindow("tamsirel test", style);
   if (target.window == nullptr) return false;
   target.dc = p.getDeviceContext(target.window);
   target.width = width;
   target.height = height;
-  return target.dc != nullptr;
+  if (target.dc == nullptr) return false;
+  const int format = p.choosePixelFormat(target.dc, kPixelFormat);
+  return format != 0 && p.setPixelFormat(target.dc, format);
 }
 
 bool freshContext() {
@@ -56,8 +66,11 @@ bool freshContext() {
 
 bool makeGlContext(int width, int height) {
   static bool windowing = [] {
-    // Mesa's llvmpipe through EGL: no X server, same SDL code path as the demo's window.
+#ifndef _WIN32
+    // Mesa's llvmpipe through EGL: no X server, same SDL code path as the demo's window. On
+    // Windows the window is a hidden one of the demo's class with a WGL context.
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
+#endif
     return platform::real().initWindowing();
   }();
   if (!windowing) return false;

@@ -1,6 +1,7 @@
-// A real Mesa (llvmpipe) GL context for pixel tests, made through the platform layer with SDL's
-// offscreen video driver: no X server needed. The context stays current for the whole test
-// binary; each test reads the back buffer before any swap.
+// A real Mesa (llvmpipe) GL context for pixel tests, made through the platform layer: on Linux
+// with SDL's offscreen video driver (no X server needed), on Windows in a hidden window of the
+// demo's class with a WGL context. The context stays current for the whole test binary; each
+// test reads the back buffer before any swap.
 #pragma once
 
 #include <GL/gl.h>

@@ -59,8 +59,11 @@ TEST(LoadBmpImage, EmptyFileShowsTheOpenFailureWithTheNameAsPassed) {
 }
 
 TEST(LoadBmpImage, AFolderPassesTheExistenceTestButCannotBeMapped) {
+#ifdef _WIN32
+  GTEST_SKIP() << "a folder cannot be opened as a file on Windows, so it fails the existence test";
+#endif
   testing_support::ScopedPlatform fake;
-  const std::string folder = std::filesystem::path(writeTemp("probe", {1})).parent_path();
+  const std::string folder = std::filesystem::path(writeTemp("probe", {1})).parent_path().string();
   const std::string name = folder + "/./";
   EXPECT_EQ(loadBmpImage(name.c_str()), nullptr);
   expectOneErrorBox("Failed to open DIB file " + name + ".\n");

@@ -9,6 +9,7 @@
 
 #include "png_writer.h"
 #include "temp_files.h"
+#include "test_environment.h"
 #include "textures/png_decode.h"
 
 using png_test::PngSpec;
@@ -140,13 +141,13 @@ TEST(ViewingGammaFromEnvironment, TakesOnlyAPositiveNumber) {
                {"inf", 0}, {"", 0}};
   for (const Case& c : cases) {
     if (c.value == nullptr) {
-      unsetenv("VIEWING_GAMMA");
+      testing_support::unsetEnvironment("VIEWING_GAMMA");
     } else {
-      setenv("VIEWING_GAMMA", c.value, 1);
+      testing_support::setEnvironment("VIEWING_GAMMA", c.value);
     }
     EXPECT_DOUBLE_EQ(viewingGammaFromEnvironment(), c.expected) << (c.value ? c.value : "unset");
   }
-  unsetenv("VIEWING_GAMMA");
+  testing_support::unsetEnvironment("VIEWING_GAMMA");
 }
 
 // Rewrites the IHDR's width and height and its checksum, so only the size is wrong.

@@ -13,6 +13,7 @@
 #include "png_writer.h"
 #include "recording_platform.h"
 #include "temp_files.h"
+#include "test_environment.h"
 #include "textures/png_bind.h"
 
 namespace {
@@ -331,10 +332,10 @@ TEST_F(PngBind, ViewingGammaChangesTheUploadedSamples) {
   s.colorType = PNG_COLOR_TYPE_GRAY;
   s.rows = {128};
   const std::string path = writeTemp("grey.png", png_test::encodePng(s));
-  setenv("VIEWING_GAMMA", "1.0", 1);
+  testing_support::setEnvironment("VIEWING_GAMMA", "1.0");
   const uint32_t name = pngBind(path.c_str(), kPngNoMipmaps, kPngSolid, nullptr, GL_REPEAT,
                                 GL_LINEAR, GL_LINEAR);
-  unsetenv("VIEWING_GAMMA");
+  testing_support::unsetEnvironment("VIEWING_GAMMA");
   ASSERT_NE(name, 0u);
   EXPECT_EQ(textureLevel(0, 1, 1), (Bytes{56, 56, 56}));
 }
