@@ -1,9 +1,13 @@
-// The benchmark: on the real clock, an empty frame (clear and present) and then each scene in
-// playing order, initialised as the sequencer does and drawn for a fixed number of frames, each
-// frame timed to its finished present. Prints the figures as JSON on standard output.
+// The benchmark: an empty frame (clear and present) and then each scene in playing order,
+// initialised as the sequencer does and drawn for a fixed number of frames, each frame timed on
+// the wall clock to its finished present. The scenes' own time is the virtual clock's, a fixed
+// step a frame, so every run draws the same frames and a recording of one run's GL calls
+// replays the frames another run timed. Prints the figures as JSON on standard output.
 #pragma once
+
+#include "virtual_clock.h"
 
 constexpr int kBenchFrames = 300;
 
-// Needs the demo objects and the GL context; returns the exit status.
-int runBench(int width, int height);
+// Needs the demo objects, the GL context and `clock` installed; returns the exit status.
+int runBench(VirtualClock* clock, int width, int height);

@@ -17,8 +17,8 @@ const char kUsage[] =
     "  --frames DIR --duration MS every frame as DIR/frame_NNNNNN.png\n"
     "  --video FILE --duration MS every frame as an mp4 or mkv video with the soundtrack\n"
     "                             (--frames and --video may be given together)\n"
-    "  --bench                    frame and initialisation times of each scene on the real\n"
-    "                             clock, as JSON on standard output\n";
+    "  --bench                    wall-clock times of each scene's initialisation and frames\n"
+    "                             (scene time still 1000/N ms a frame), as JSON on standard output\n";
 
 bool parseInt(std::string_view text, int64_t low, int64_t high, int64_t* value) {
   int64_t v = 0;
@@ -124,8 +124,6 @@ bool chooseMode(const Given& given, CaptureOptions* o, std::string* error) {
     *error = "--video writes a .mp4 or .mkv file";
   } else if (!o->videoFile.empty() && (o->width % 2 != 0 || o->height % 2 != 0)) {
     *error = "--video needs an even width and height";
-  } else if (given.bench && given.fps) {
-    *error = "--bench runs on the real clock; --fps does not apply";
   } else {
     o->mode = !o->shots.empty() ? CaptureMode::Shots : stream ? CaptureMode::Stream : CaptureMode::Bench;
   }

@@ -86,8 +86,10 @@ int runCapture(const CaptureOptions& options) {
       return captureShots(options);
     case CaptureMode::Stream:
       return captureStream(options);
-    case CaptureMode::Bench:
-      return startDemo(options, nullptr) ? runBench(options.width, options.height) : 1;
+    case CaptureMode::Bench: {
+      VirtualClock clock(options.fps);
+      return startDemo(options, &clock) ? runBench(&clock, options.width, options.height) : 1;
+    }
     case CaptureMode::Help:
       break;
   }
