@@ -1,4 +1,7 @@
-// Reading each frame back once and writing it to every output that wants it.
+// Reading each frame back once and writing it to every output that wants it. The read stays
+// synchronous on purpose: on llvmpipe a glReadPixels into a pixel-pack buffer runs as a shader
+// on the rasterizer threads and costs far more than the plain read; the overlap that matters,
+// writing one frame while the next is drawn, comes from the ring.
 #include "capture_outputs.h"
 
 #include <cstdio>
@@ -33,23 +36,37 @@ bool StreamOutputs::open(const std::string& framesDir, const VideoSpec* video) {
                  error.message().c_str());
     return false;
   }
-  if (video != nullptr) videoOpen_ = video_.open(*video);
-  return video == nullptr || videoOpen_;
+  if (video != nullptr) {
+    videoOpen_ = video_.open(*video);
+    if (!videoOpen_) return false;
+  }
+  ring_ = std::make_unique<FrameRing>(
+      kQueuedFrames, [this](const FramePixels& frame, int64_t index) { return writeFrame(frame, index); });
+  return true;
 }
 
 bool StreamOutputs::write(const FrameInfo& info, int width, int height) {
-  readBackBuffer(width, height, &frame_);
-  if (!framesDir_.empty() && !writeFramePng(frame_, frameFileName(framesDir_, info.index))) return false;
-  return !videoOpen_ || video_.write(frame_);
+  return ring_->push(info.index, [&](FramePixels* frame) { readBackBuffer(width, height, frame); });
+}
+
+// On the writer thread.
+bool StreamOutputs::writeFrame(const FramePixels& frame, int64_t index) {
+  if (!framesDir_.empty() && !writeFramePng(frame, frameFileName(framesDir_, index))) return false;
+  return !videoOpen_ || video_.write(frame);
 }
 
 bool StreamOutputs::finish() {
+  if (!ring_->drain()) return false;  // the caller abandons the outputs
+  ring_.reset();
   if (!videoOpen_) return true;
   videoOpen_ = false;
   return video_.finish();
 }
 
 void StreamOutputs::abandon() {
+  // ffmpeg goes first: the writer may be blocked on its full pipe.
+  if (videoOpen_) video_.stop();
+  ring_.reset();
   if (videoOpen_) video_.abandon();
   videoOpen_ = false;
 }

@@ -1,26 +1,36 @@
 // Where the frames of a run go: the shots' PNG files, or every frame into numbered PNG files
-// in a folder and/or down the ffmpeg pipe of a video.
+// in a folder and/or down the ffmpeg pipe of a video. A stream's frames are written on a thread
+// of their own, a few frames behind the drawing (FrameRing).
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "capture_runs.h"
+#include "frame_ring.h"
 #include "video_pipe.h"
 
 ShotWriter pngShotWriter(int width, int height);
 
+// Frames read back but not yet written: enough to ride over ffmpeg taking its frames in bursts
+// while drawing times vary from frame to frame; each holds one frame (2.7 MB at 1280x720).
+constexpr int kQueuedFrames = 3;
+
 class StreamOutputs {
  public:
-  // Makes the frame folder and starts ffmpeg; false with the reason on standard error.
+  // Makes the frame folder, starts ffmpeg and the writer; false with the reason on standard error.
   bool open(const std::string& framesDir, const VideoSpec* video);
-  // Reads the frame back and writes it to each output.
+  // Reads the frame back and queues it for each output; false once an output has failed.
   bool write(const FrameInfo& info, int width, int height);
+  // Writes the queued frames and ends the video; false when a frame or the file failed.
   bool finish();
   void abandon();
 
  private:
+  bool writeFrame(const FramePixels& frame, int64_t index);
+
   std::string framesDir_;
   bool videoOpen_ = false;
   VideoPipe video_;
-  FramePixels frame_;
+  std::unique_ptr<FrameRing> ring_;
 };

@@ -26,6 +26,13 @@ void Progress::finish(int64_t framesDone) {
   if (shown_) print(framesDone, "done", true);
 }
 
+void Progress::reportSpeed(int64_t demoMs) const {
+  const double seconds = std::chrono::duration<double>(Clock::now() - started_).count();
+  const double demo = demoMs / 1000.0;
+  std::fprintf(stderr, "%.1f s of demo in %.1f s: %.2fx real time\n", demo, seconds,
+               seconds > 0 ? demo / seconds : 0.0);
+}
+
 void Progress::print(int64_t framesDone, const std::string& where, bool last) {
   const double seconds = std::chrono::duration<double>(Clock::now() - started_).count();
   const double fps = seconds > 0 ? framesDone / seconds : 0.0;

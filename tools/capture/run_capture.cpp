@@ -73,7 +73,10 @@ int captureStream(const CaptureOptions& options) {
   };
   const bool drawn = runStream(&session, &clock, options.durationMs, write, &progress);
   setExitCleanup(nullptr);
-  if (drawn && outputs.finish()) return 0;
+  if (drawn && outputs.finish()) {
+    progress.reportSpeed(options.durationMs);
+    return 0;
+  }
   outputs.abandon();
   return 1;
 }

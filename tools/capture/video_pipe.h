@@ -4,6 +4,7 @@
 #pragma once
 
 #include <sys/types.h>
+#include <sys/uio.h>
 
 #include <cstdint>
 #include <string>
@@ -25,10 +26,13 @@ class VideoPipe {
  public:
   // Starts ffmpeg; false with the reason on standard error when it cannot be started.
   bool open(const VideoSpec& video);
-  // False when ffmpeg has stopped taking frames (it says why on standard error).
+  // Sends the frame top row first; false when ffmpeg has stopped taking frames (it says why on
+  // standard error).
   bool write(const FramePixels& frame);
   // Ends the stream and waits for ffmpeg; false when it did not finish the file.
   bool finish();
+  // Asks ffmpeg to stop, so that a write blocked on the full pipe returns; safe beside a write.
+  void stop();
   // Stops ffmpeg and removes the unfinished file.
   void abandon();
 
@@ -36,5 +40,5 @@ class VideoPipe {
   pid_t child_ = -1;
   int fd_ = -1;
   std::string file_;
-  std::vector<uint8_t> topFirst_;
+  std::vector<iovec> rows_;
 };
