@@ -17,6 +17,8 @@ struct PendingImage {
 
 // `name`'s image from now on waits in the queue.
 void deferUpload(uint32_t name, PendingImage image);
+// Whether `name`'s image is still waiting.
+bool uploadPending(uint32_t name);
 // Uploads `name`'s image now if it is waiting. Leaves `name` bound when it uploaded.
 void uploadBeforeUse(uint32_t name);
 // Uploads the longest-waiting image, if any. Leaves the GL_TEXTURE_2D binding changed when it did.

@@ -80,7 +80,10 @@ struct SceneFigures {
 };
 
 void printScene(const SceneFigures& s, const FrameStats& empty) {
-  std::printf("    {\"scene\": \"%s\", \"init_ms\": %.3f, ", s.name, s.initMs);
+  // What a viewer sees at the change: the last frame of the scene before stays up through the
+  // init and the new scene's first frame.
+  std::printf("    {\"scene\": \"%s\", \"init_ms\": %.3f, \"change_ms\": %.3f, ", s.name, s.initMs,
+              s.initMs + s.frames.first);
   printStats(s.frames);
   printRatios(s.frames, empty);
   if (s.decodingAheadCost > 0) std::printf(", \"decoding_ahead_cost\": %.3f", s.decodingAheadCost);

@@ -12,6 +12,7 @@
 #include "scenes/final/winged_flare.h"
 #include "scenes/layer_view.h"
 #include "scenes/texture_slots.h"
+#include "scenes/warm_up.h"
 
 namespace finalscene {
 
@@ -24,6 +25,23 @@ constexpr TextureFile kTextureFiles[] = {
     {"flare3.png", GL_LINEAR},     {"maparbre2.png", GL_LINEAR}, {"greet1.png", GL_LINEAR},
     {"greet1mask.png", GL_LINEAR},
 };
+
+void drawTube(const Camera& camera) {
+  applyCamera(camera);
+  applyFog(finalScene);
+  drawTunnel(finalScene);
+  glDisable(GL_FOG);
+}
+
+// The tube and the flare as they stand, with no time passing for the flare: its sparks and
+// timing start with the scene's first frame.
+void warmUp() {
+  const WarmUp offscreen;
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  drawTube(cameraOf(finalScene));
+  wingedFlare->draw();
+}
 
 void flyFlare(const FinalScene& scene, const Camera& camera) {
   float x = 0.0f, y = 0.0f, z = 0.0f;
@@ -48,6 +66,7 @@ void prefetch() { prefetchTextures(kTextureFiles, ImageKind::Png); }
 int init() {
   if (loadTextures() == 0) return 0;
   setUpView();
+  warmUp();
   return 1;
 }
 
@@ -60,10 +79,7 @@ int frame() {
   glLoadIdentity();
   glPushMatrix();
   glLoadIdentity();
-  applyCamera(camera);
-  applyFog(finalScene);
-  drawTunnel(finalScene);
-  glDisable(GL_FOG);
+  drawTube(camera);
   flyFlare(finalScene, camera);
   glPopMatrix();
   endFrameAndUpload();

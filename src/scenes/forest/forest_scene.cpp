@@ -10,6 +10,7 @@
 #include "scenes/forest/forest_layers.h"
 #include "scenes/layer_view.h"
 #include "scenes/texture_slots.h"
+#include "scenes/warm_up.h"
 
 namespace forest {
 
@@ -33,29 +34,9 @@ constexpr TextureFile kTextureFiles[] = {
 
 }  // namespace
 
-int loadTextures() { return ::loadTextures(kTextureFiles, &DemoClock::loadBmpTexture); }
+namespace {
 
-void setUpView() {
-  // The forest draws nothing on the path; the table is ready for the scene after it.
-  buildSplineBasis();
-  setUpLayerView();
-}
-
-void prefetch() { prefetchTextures(kTextureFiles, ImageKind::Bmp); }
-
-int init() {
-  if (loadTextures() == 0) return 0;
-  setUpView();
-  return 1;
-}
-
-int frame() {
-  const int32_t elapsed = demoClock->elapsed;
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  glLoadIdentity();
-
+void drawPicture(int32_t elapsed) {
   // The water lies almost flat, from just in front of the eye to 2 units away.
   glPushMatrix();
   glTranslatef(0.0f, 0.0f, -1.0f);
@@ -70,7 +51,38 @@ int frame() {
   drawMaskLayer();
   drawColourLayer();
   glPopMatrix();
+}
 
+}  // namespace
+
+int loadTextures() { return ::loadTextures(kTextureFiles, &DemoClock::loadBmpTexture); }
+
+void setUpView() {
+  // The forest draws nothing on the path; the table is ready for the scene after it.
+  buildSplineBasis();
+  setUpLayerView();
+}
+
+void prefetch() { prefetchTextures(kTextureFiles, ImageKind::Bmp); }
+
+int init() {
+  if (loadTextures() == 0) return 0;
+  setUpView();
+  {
+    const WarmUp offscreen;
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    drawPicture(0);
+  }
+  return 1;
+}
+
+int frame() {
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glLoadIdentity();
+  drawPicture(demoClock->elapsed);
   endFrameAndUpload();
   return demoClock->elapsed > kForestDurationMs ? 1 : 0;
 }

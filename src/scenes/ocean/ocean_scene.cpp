@@ -10,6 +10,7 @@
 #include "scenes/ocean/ocean_layers.h"
 #include "scenes/ocean/ocean_motion.h"
 #include "scenes/texture_slots.h"
+#include "scenes/warm_up.h"
 
 namespace ocean {
 
@@ -48,20 +49,34 @@ void drawPhrases(int t) {
   for (const PhraseCue& cue : kPhraseCues) showPhrase(t, cue.start, cue.y, slot++);
 }
 
-void drawTiltedSea(int t) {
+void drawTiltedSea(const OceanScene& scene, int t) {
   glPushMatrix();
   glTranslatef(0.0f, 0.0f, -1.0f);
   glRotatef(-87.0f, 1.0f, 0.0f, 0.0f);
-  drawSea(oceanScene, t);
+  drawSea(scene, t);
   glPopMatrix();
 }
 
-void drawTiltedSky(int t) {
+void drawTiltedSky(const OceanScene& scene, int t) {
   glPushMatrix();
   glTranslatef(0.0f, 0.1055f, -1.0f);
   glRotatef(87.0f, 1.0f, 0.0f, 0.0f);
-  drawSky(oceanScene, t);
+  drawSky(scene, t);
   glPopMatrix();
+}
+
+// Every layer the scene will draw: a phrase, the sea and sky faded in, a logo group.
+void warmUp() {
+  const WarmUp offscreen;
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  drawPhrase(kFirstPhraseSlot, 1.0f, -4.0f, 0.0f);
+  OceanScene fadedIn;
+  fadedIn.fade = 1.0f;
+  drawTiltedSea(fadedIn, 0);
+  drawTiltedSky(fadedIn, 0);
+  glTranslatef(-2.0f, 1.0f, -7.0f);
+  drawLogoGrid(0);
 }
 
 void drawLogo(int t) {
@@ -79,6 +94,7 @@ void prefetch() { prefetchTextures(kTextureFiles, ImageKind::Png); }
 int init() {
   if (loadTextures(kTextureFiles, &DemoClock::loadPngTexture) == 0) return 0;
   setUpLayerView();
+  warmUp();
   return 1;
 }
 
@@ -93,8 +109,8 @@ int frame() {
   // With fade 0 every sea and sky vertex has alpha 0, and (alpha x colour + what is there) adds
   // exactly nothing: the layers are left out until the fade begins.
   if (oceanScene.fade > 0.0f) {
-    drawTiltedSea(t);
-    drawTiltedSky(t);
+    drawTiltedSea(oceanScene, t);
+    drawTiltedSky(oceanScene, t);
   }
   drawLogo(t);
   endFrameAndUpload();

@@ -9,6 +9,7 @@
 #include "core/demo_clock.h"
 #include "scenes/pyramid/pyramid_drawing.h"
 #include "scenes/pyramid/pyramid_motion.h"
+#include "scenes/warm_up.h"
 #include "textures/image_prefetch.h"
 #include "textures/png_bind.h"
 
@@ -69,6 +70,14 @@ void lookAtOrigin(const Eye& eye) {
   gluLookAt(eye.x, eye.y, eye.z, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
 }
 
+void drawView(PyramidScene& scene) {
+  lookAtOrigin(viewEye(scene));
+  drawPyramid(scene);
+  drawGround(scene);
+  drawUpperSky(scene);
+  drawLowerSky(scene);
+}
+
 }  // namespace
 
 void prefetch() { prefetchImages(kImages); }
@@ -88,6 +97,10 @@ int init() {
   scene.zoom = kZoomLow;
   scene.zoomRate = 0.2f;
   scene.lastValidEye = eyePosition(scene);
+  {
+    const WarmUp offscreen;
+    drawView(scene);
+  }
   return 1;
 }
 
@@ -95,11 +108,7 @@ int frame() {
   PyramidScene& scene = pyramidScene;
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   animate(scene, demoClock->frameTime);
-  lookAtOrigin(viewEye(scene));
-  drawPyramid(scene);
-  drawGround(scene);
-  drawUpperSky(scene);
-  drawLowerSky(scene);
+  drawView(scene);
   demoClock->endFrame();
   return demoClock->elapsed > kPyramidDurationMs ? 1 : 0;
 }
