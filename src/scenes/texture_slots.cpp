@@ -40,6 +40,8 @@ void bindSlot(int slot) {
   glBindTexture(GL_TEXTURE_2D, name);
 }
 
+void uploadSceneTextures() { uploadAllPending(); }
+
 void endFrameAndUpload() {
   demoClock->endFrame();
   // The frame is handed over; while the rasterizer finishes it, one waiting image goes up.

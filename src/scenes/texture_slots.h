@@ -26,6 +26,10 @@ void prefetchTextures(std::span<const TextureFile> files, ImageKind kind);
 // it was still waiting.
 void bindSlot(int slot);
 
+// For a scene whose first frame draws with every one of its textures: the images go up now,
+// where they cost what they would cost in that frame.
+void uploadSceneTextures();
+
 // The clock's endFrame, then one waiting image uploaded: how every frame of a scene that loads
 // its textures into slots ends.
 void endFrameAndUpload();

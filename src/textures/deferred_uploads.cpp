@@ -44,6 +44,10 @@ void uploadBeforeUse(uint32_t name) {
   waiting.erase(found);
 }
 
+void uploadAllPending() {
+  while (!waiting.empty()) uploadOnePending();
+}
+
 void uploadOnePending() {
   if (waiting.empty()) return;
   upload(waiting.front());

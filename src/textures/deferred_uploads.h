@@ -21,5 +21,7 @@ void deferUpload(uint32_t name, PendingImage image);
 bool uploadPending(uint32_t name);
 // Uploads `name`'s image now if it is waiting. Leaves `name` bound when it uploaded.
 void uploadBeforeUse(uint32_t name);
+// Uploads every waiting image.
+void uploadAllPending();
 // Uploads the longest-waiting image, if any. Leaves the GL_TEXTURE_2D binding changed when it did.
 void uploadOnePending();

@@ -65,6 +65,7 @@ void prefetch() { prefetchTextures(kTextureFiles, ImageKind::Png); }
 
 int init() {
   if (loadTextures() == 0) return 0;
+  uploadSceneTextures();
   setUpView();
   warmUp();
   return 1;

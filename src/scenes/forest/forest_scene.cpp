@@ -67,6 +67,7 @@ void prefetch() { prefetchTextures(kTextureFiles, ImageKind::Bmp); }
 
 int init() {
   if (loadTextures() == 0) return 0;
+  uploadSceneTextures();
   setUpView();
   {
     const WarmUp offscreen;
