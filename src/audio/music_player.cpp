@@ -14,7 +14,9 @@ constexpr int kSoftwareChannels = 32;
 constexpr unsigned kStreamMode = 43;  // the original library's buffering mode; kept as given
 constexpr int kAnyChannel = -1;
 
-[[noreturn]] void soundFailure() { fatalError(soundErrorText(platform::current().soundGetError())); }
+[[noreturn]] void soundFailure() {
+  fatalError(soundErrorText(platform::current().soundGetError()));
+}
 
 }  // namespace
 

@@ -25,7 +25,8 @@ void DemoClock::endFrame() {
   // Unsigned subtraction keeps the result right across a wrap of the 32-bit counter.
   elapsed = static_cast<int32_t>(platform::milliseconds() - startTick);
   // Unsigned too, so the step across elapsed's own wrap (after 24.8 days) stays a small number.
-  frameTime = static_cast<int32_t>(static_cast<uint32_t>(elapsed) - static_cast<uint32_t>(previous));
+  frameTime =
+      static_cast<int32_t>(static_cast<uint32_t>(elapsed) - static_cast<uint32_t>(previous));
   // The time is taken before the swap, so a swap that waits for the display counts next frame.
   platform::current().swapBuffers(deviceContext);
 }

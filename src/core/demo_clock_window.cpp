@@ -19,7 +19,8 @@ void shutdownBox(const char* text) {
 int DemoClock::attachWindow(platform::Window* window, platform::DeviceContext** deviceContextSlot,
                             platform::RenderContext** renderContextSlot) {
   (void)renderContextSlot;
-  if (*deviceContextSlot == nullptr) *deviceContextSlot = platform::current().getDeviceContext(window);
+  if (*deviceContextSlot == nullptr)
+    *deviceContextSlot = platform::current().getDeviceContext(window);
   deviceContext = *deviceContextSlot;
   return 1;
 }

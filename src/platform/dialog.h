@@ -53,8 +53,8 @@ struct DialogTemplate {
   int language;
   const char* caption;
   DialogFont font;
-  DialogRect rect;  // position on the screen and size
-  bool systemMenu;  // without it the dialog has no close box
+  DialogRect rect;                          // position on the screen and size
+  bool systemMenu;                          // without it the dialog has no close box
   std::span<const DialogControl> controls;  // in creation order, which is also the tab order
 };
 

@@ -41,7 +41,7 @@ struct PixelFormat {
 };
 
 struct WindowStyle {
-  int width = 0;   // outer size in pixels (no room is added for a frame or a caption)
+  int width = 0;  // outer size in pixels (no room is added for a frame or a caption)
   int height = 0;
   bool fullscreen = false;  // a borderless window covering the display in `mode`
   DisplayMode mode;         // the display mode a fullscreen window runs in

@@ -65,7 +65,8 @@ bool openWindow(GlTarget* target) {
     return false;
   }
   if (!createWindowWithContext(target) || !showWindowOrAsk(target)) return false;
-  if (demoClock->attachWindow(target->window, &target->deviceContext, &target->renderContext) == 0) {
+  if (demoClock->attachWindow(target->window, &target->deviceContext, &target->renderContext) ==
+      0) {
     fatalError("error init brintal");
   }
   return true;

@@ -6,8 +6,8 @@
 
 // What the entry point plugs in; tests give fake scenes, a scripted dialog and no flying object.
 struct DemoParts {
-  const Scene* scenes = nullptr;         // kSceneCount scenes in playing order
-  int (*runSetup)() = nullptr;           // the setup dialog step
+  const Scene* scenes = nullptr;           // kSceneCount scenes in playing order
+  int (*runSetup)() = nullptr;             // the setup dialog step
   void (*createFlyingObject)() = nullptr;  // the final scene's winged flare
 };
 

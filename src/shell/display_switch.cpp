@@ -13,7 +13,8 @@ constexpr int kFullscreenBitsPerPixel = 16;
 
 bool viewerTakesWindow() {
   const int answer = platform::current().messageBox(
-      "The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use Windowed Mode Instead?",
+      "The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use Windowed Mode "
+      "Instead?",
       "Quor GL", platform::BoxButtons::YesNo, platform::BoxIcon::Exclamation, false);
   return answer == platform::kAnswerYes;
 }

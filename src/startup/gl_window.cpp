@@ -19,7 +19,8 @@ bool setUpGlContext(GlTarget* target) {
   if (target->deviceContext == nullptr) return fail(target, "Can't Create A GL Device Context.");
   const int format = p.choosePixelFormat(target->deviceContext, kShellPixelFormat);
   if (format == 0) return fail(target, "Can't Find A Suitable PixelFormat.");
-  if (!p.setPixelFormat(target->deviceContext, format)) return fail(target, "Can't Set The PixelFormat.");
+  if (!p.setPixelFormat(target->deviceContext, format))
+    return fail(target, "Can't Set The PixelFormat.");
   target->renderContext = p.createContext(target->deviceContext);
   if (target->renderContext == nullptr) return fail(target, "Can't Create A GL Rendering Context.");
   if (!p.makeCurrent(target->deviceContext, target->renderContext)) {

@@ -12,9 +12,12 @@ namespace {
 
 const char* dibStatusText(DibStatus status) {
   switch (status) {
-    case DibStatus::UnknownFormat: return "Unknown DIB file format.";
-    case DibStatus::OutOfMemory: return "Out of memory.";
-    default: return "Image file conversion error.";
+    case DibStatus::UnknownFormat:
+      return "Unknown DIB file format.";
+    case DibStatus::OutOfMemory:
+      return "Out of memory.";
+    default:
+      return "Image file conversion error.";
   }
 }
 

@@ -22,8 +22,8 @@ void upload(const Waiting& w) {
   const ScopedTightUnpack unpack;
   for (size_t level = 0; level < w.image.levels.size(); ++level) {
     const PngPixels& p = w.image.levels[level];
-    glTexImage2D(GL_TEXTURE_2D, static_cast<GLint>(level), w.image.internalFormat, p.width, p.height,
-                 0, GL_RGB, GL_UNSIGNED_BYTE, p.rgb.get());
+    glTexImage2D(GL_TEXTURE_2D, static_cast<GLint>(level), w.image.internalFormat, p.width,
+                 p.height, 0, GL_RGB, GL_UNSIGNED_BYTE, p.rgb.get());
   }
 }
 
@@ -32,7 +32,8 @@ void upload(const Waiting& w) {
 void deferUpload(uint32_t name, PendingImage image) { waiting.push_back({name, std::move(image)}); }
 
 bool uploadPending(uint32_t name) {
-  return std::any_of(waiting.begin(), waiting.end(), [name](const Waiting& w) { return w.name == name; });
+  return std::any_of(waiting.begin(), waiting.end(),
+                     [name](const Waiting& w) { return w.name == name; });
 }
 
 void uploadBeforeUse(uint32_t name) {

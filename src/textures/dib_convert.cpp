@@ -85,12 +85,18 @@ RowConverter pickConverter(const DibSource& s) {
   if (s.compression == kCompressionBitFields) return convertBitFields;
   switch (s.bitCount) {
     case 1:
-    case 4: return convertIndexed;
-    case 8: return convertIndexed8;
-    case 16: return convertRgb555;
-    case 24: return convertBgr24;
-    case 32: return convertBgrx32;
-    default: return nullptr;
+    case 4:
+      return convertIndexed;
+    case 8:
+      return convertIndexed8;
+    case 16:
+      return convertRgb555;
+    case 24:
+      return convertBgr24;
+    case 32:
+      return convertBgrx32;
+    default:
+      return nullptr;
   }
 }
 

@@ -60,10 +60,14 @@ bool depthAndCompressionAccepted(const DibHeader& h) {
     case kCompressionNone:
       return h.bitCount == 1 || h.bitCount == 4 || h.bitCount == 8 || h.bitCount == 16 ||
              h.bitCount == 24 || h.bitCount == 32;
-    case kCompressionRle8: return h.bitCount == 8;
-    case kCompressionRle4: return h.bitCount == 4;
-    case kCompressionBitFields: return h.bitCount == 16 || h.bitCount == 32;
-    default: return false;
+    case kCompressionRle8:
+      return h.bitCount == 8;
+    case kCompressionRle4:
+      return h.bitCount == 4;
+    case kCompressionBitFields:
+      return h.bitCount == 16 || h.bitCount == 32;
+    default:
+      return false;
   }
 }
 
@@ -107,8 +111,7 @@ DibStatus convert(const DibSource& source, const DibTarget& target) {
   return ok ? DibStatus::Ok : DibStatus::Truncated;
 }
 
-DibStatus makeSource(const uint8_t* file, size_t size, const DibLayout& layout,
-                     DibSource* source) {
+DibStatus makeSource(const uint8_t* file, size_t size, const DibLayout& layout, DibSource* source) {
   source->data = file + layout.pixelOffset;
   source->available = size - layout.pixelOffset;
   source->bitCount = layout.header.bitCount;

@@ -1,6 +1,7 @@
 // Decoding a whole BMP file held in memory into an RgbImage: locating the header, colour table
 // and pixel data, checking each against the file's length and the size cap, and converting.
-// No message is shown here (the BMP entry points tell the viewer), so a test or a fuzzer can call it freely.
+// No message is shown here (the BMP entry points tell the viewer), so a test or a fuzzer can call
+// it freely.
 #pragma once
 
 #include <cstddef>
@@ -17,8 +18,8 @@ enum class DibStatus {
   Ok,
   UnknownFormat,  // header size neither 12 nor 40
   OutOfMemory,
-  Truncated,      // a header, table, mask, offset or pixel run reaches past the end of the file
-  Unsupported,    // depth, compression or size the decoder does not take
+  Truncated,    // a header, table, mask, offset or pixel run reaches past the end of the file
+  Unsupported,  // depth, compression or size the decoder does not take
 };
 
 // On Ok, *image is a new record the caller owns (delete[] pixels, then delete the record); its

@@ -45,10 +45,14 @@ uint16_t countDibColors(const DibHeader& header) {
     return static_cast<uint16_t>(header.colorsUsed & 0xFFFF);
   }
   switch (header.bitCount) {
-    case 1: return 2;
-    case 4: return 16;
-    case 8: return 256;
-    default: return 0;
+    case 1:
+      return 2;
+    case 4:
+      return 16;
+    case 8:
+      return 256;
+    default:
+      return 0;
   }
 }
 

@@ -112,7 +112,8 @@ uint32_t bindPng(const char* fileName, int mipmap, int transparency, PngInfo* in
   const ScopedTightUnpack unpack;
   uploadLevel(0, image.top);
   if (withLevels) {
-    for (size_t i = 0; i < image.levels.size(); ++i) uploadLevel(static_cast<int>(i + 1), image.levels[i]);
+    for (size_t i = 0; i < image.levels.size(); ++i)
+      uploadLevel(static_cast<int>(i + 1), image.levels[i]);
   }
   return name;
 }

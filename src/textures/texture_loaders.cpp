@@ -73,6 +73,7 @@ int DemoClock::loadBmpTexture(const char* fileName, int slot, int filter) {
 
 int DemoClock::loadPngTexture(const char* fileName, int slot, int filter) {
   filter = filterOrLinear(filter);
-  textures[slot] = bindPng(fileName, kPngNoMipmaps, kPngSolid, nullptr, GL_REPEAT, filter, filter, true);
+  textures[slot] =
+      bindPng(fileName, kPngNoMipmaps, kPngSolid, nullptr, GL_REPEAT, filter, filter, true);
   return 1;
 }

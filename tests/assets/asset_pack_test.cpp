@@ -18,29 +18,34 @@ struct Expected {
 };
 
 std::vector<Expected> everyFile() {
-  std::vector<Expected> files = {{"mapocean.png", 512, 512, 24}, {"mapecume2.png", 512, 512, 24},
-                                 {"mapnuage.png", 512, 512, 24}, {"mapbrume2.png", 512, 512, 24},
-                                 {"mappyra.png", 256, 256, 24},  {"mapsol.png", 512, 512, 24},
-                                 {"mapciel.png", 1024, 256, 24}, {"mapocean.bmp", 256, 256, 8},
+  std::vector<Expected> files = {{"mapocean.png", 512, 512, 24},  {"mapecume2.png", 512, 512, 24},
+                                 {"mapnuage.png", 512, 512, 24},  {"mapbrume2.png", 512, 512, 24},
+                                 {"mappyra.png", 256, 256, 24},   {"mapsol.png", 512, 512, 24},
+                                 {"mapciel.png", 1024, 256, 24},  {"mapocean.bmp", 256, 256, 8},
                                  {"mapecume2.bmp", 256, 256, 24}, {"foretmask11.bmp", 128, 128, 1},
                                  {"maparbre1.png", 256, 256, 24}, {"flare.png", 128, 128, 24},
-                                 {"aile.png", 64, 128, 24},      {"flare_mask.png", 64, 64, 24},
-                                 {"aile_mask.png", 64, 128, 24}, {"flare2.png", 128, 128, 24},
-                                 {"flare3.png", 32, 32, 24},     {"maparbre2.png", 256, 256, 24},
-                                 {"greet1.png", 512, 256, 24},   {"greet1mask.png", 512, 256, 24},
+                                 {"aile.png", 64, 128, 24},       {"flare_mask.png", 64, 64, 24},
+                                 {"aile_mask.png", 64, 128, 24},  {"flare2.png", 128, 128, 24},
+                                 {"flare3.png", 32, 32, 24},      {"maparbre2.png", 256, 256, 24},
+                                 {"greet1.png", 512, 256, 24},    {"greet1mask.png", 512, 256, 24},
                                  {"tamsirel.png", 256, 256, 24}};
-  for (int i = 1; i <= 7; ++i) files.push_back({"phrase" + std::to_string(i) + ".png", 512, 512, 24});
+  for (int i = 1; i <= 7; ++i)
+    files.push_back({"phrase" + std::to_string(i) + ".png", 512, 512, 24});
   for (int g = 1; g <= 3; ++g)
     for (int r = 1; r <= 2; ++r)
       for (int k = 1; k <= 4; ++k)
         files.push_back({"logo" + std::to_string(g * 100 + r * 10 + k) + ".png", 128, 128, 24});
   for (int r = 1; r <= 3; ++r)
-    for (int k = 1; k <= 4; ++k) files.push_back({"foret" + std::to_string(r * 10 + k) + ".bmp", 128, 128, 24});
-  for (int k = 1; k <= 4; ++k) files.push_back({"foretmask3" + std::to_string(k) + ".bmp", 128, 128, 1});
+    for (int k = 1; k <= 4; ++k)
+      files.push_back({"foret" + std::to_string(r * 10 + k) + ".bmp", 128, 128, 24});
+  for (int k = 1; k <= 4; ++k)
+    files.push_back({"foretmask3" + std::to_string(k) + ".bmp", 128, 128, 1});
   return files;
 }
 
-std::string logoTile(int g, int r, int k) { return "logo" + std::to_string(g * 100 + r * 10 + k) + ".png"; }
+std::string logoTile(int g, int r, int k) {
+  return "logo" + std::to_string(g * 100 + r * 10 + k) + ".png";
+}
 std::string forestTile(int r, int k) { return "foret" + std::to_string(r * 10 + k) + ".bmp"; }
 
 // Mean channel difference between column (or row) `a` of `p` and `b` of `q`.
@@ -57,12 +62,15 @@ double lineDifference(const Picture& p, int a, const Picture& q, int b, bool col
 }
 
 // Across a seam, neighbours differ no more than neighbours inside the pictures do.
-void expectContinuous(const Picture& before, const Picture& after, bool columns, const std::string& what) {
+void expectContinuous(const Picture& before, const Picture& after, bool columns,
+                      const std::string& what) {
   int last = columns ? before.width - 1 : before.height - 1;
   double seam = lineDifference(before, last, after, 0, columns);
-  double inside = (lineDifference(before, last - 2, before, last - 1, columns) +
-                   lineDifference(before, last - 1, before, last, columns) + lineDifference(after, 0, after, 1, columns) +
-                   lineDifference(after, 1, after, 2, columns)) / 4;
+  double inside =
+      (lineDifference(before, last - 2, before, last - 1, columns) +
+       lineDifference(before, last - 1, before, last, columns) +
+       lineDifference(after, 0, after, 1, columns) + lineDifference(after, 1, after, 2, columns)) /
+      4;
   EXPECT_LE(seam, 2.5 * inside + 4.0) << what;
 }
 
@@ -102,8 +110,9 @@ TEST(AssetPack, EveryFileIsThereWithItsFormatSizeAndDepth) {
 }
 
 TEST(AssetPack, MasksAreOnlyBlackAndWhite) {
-  for (const char* name : {"foretmask11.bmp", "foretmask31.bmp", "foretmask32.bmp", "foretmask33.bmp",
-                           "foretmask34.bmp", "flare_mask.png", "aile_mask.png", "greet1mask.png"})
+  for (const char* name :
+       {"foretmask11.bmp", "foretmask31.bmp", "foretmask32.bmp", "foretmask33.bmp",
+        "foretmask34.bmp", "flare_mask.png", "aile_mask.png", "greet1mask.png"})
     EXPECT_TRUE(onlyBlackAndWhite(readAsset(name))) << name;
 }
 
@@ -118,8 +127,9 @@ TEST(AssetPack, ForestMasksOpenOnlyOnTheLakeInRowThree) {
 }
 
 TEST(AssetPack, AdditiveImagesAreBlackAtTheirBorders) {
-  for (const char* name : {"flare.png", "flare2.png", "flare3.png", "aile.png", "greet1.png", "phrase1.png",
-                           "phrase2.png", "phrase3.png", "phrase4.png", "phrase5.png", "phrase6.png", "phrase7.png"}) {
+  for (const char* name :
+       {"flare.png", "flare2.png", "flare3.png", "aile.png", "greet1.png", "phrase1.png",
+        "phrase2.png", "phrase3.png", "phrase4.png", "phrase5.png", "phrase6.png", "phrase7.png"}) {
     Picture p = readAsset(name);
     EXPECT_TRUE(allBlack(p, 0, 0, p.width, 1) && allBlack(p, 0, p.height - 1, p.width, p.height) &&
                 allBlack(p, 0, 0, 1, p.height) && allBlack(p, p.width - 1, 0, p.width, p.height))
@@ -142,8 +152,9 @@ TEST(AssetPack, TextStaysInsideTheMiddleEightyPercent) {
 }
 
 TEST(AssetPack, RepeatTexturesTileSeamlessly) {
-  for (const char* name : {"mapocean.png", "mapecume2.png", "mapnuage.png", "mapbrume2.png", "mappyra.png", "mapsol.png",
-                           "maparbre1.png", "maparbre2.png", "mapocean.bmp", "mapecume2.bmp"}) {
+  for (const char* name :
+       {"mapocean.png", "mapecume2.png", "mapnuage.png", "mapbrume2.png", "mappyra.png",
+        "mapsol.png", "maparbre1.png", "maparbre2.png", "mapocean.bmp", "mapecume2.bmp"}) {
     Picture p = readAsset(name);
     expectContinuous(p, p, true, std::string(name) + " left-right");
     expectContinuous(p, p, false, std::string(name) + " top-bottom");
@@ -180,7 +191,8 @@ TEST(AssetPack, ForestTilesFormOnePicture) {
 TEST(AssetPack, TwoRunsGiveIdenticalBytes) {
   std::filesystem::path again = std::filesystem::temp_directory_path() / "tamsirel-assets-again";
   std::filesystem::remove_all(again);
-  std::string command = std::string("\"") + TAMSIREL_ASSETS_TOOL + "\" \"" + again.string() + "\" > /dev/null";
+  std::string command =
+      std::string("\"") + TAMSIREL_ASSETS_TOOL + "\" \"" + again.string() + "\" > /dev/null";
   ASSERT_EQ(std::system(command.c_str()), 0);
   int compared = 0;
   for (const auto& entry : std::filesystem::directory_iterator(TAMSIREL_ASSETS_DIR)) {

@@ -24,7 +24,8 @@ TEST(AssetPackDecoders, EveryBmpLoadsThroughLoadBmpImage) {
     bool same = true;
     size_t row = size_t(expected.width) * 3;
     for (int y = 0; y < expected.height && same; ++y)
-      same = std::memcmp(image->pixels + row * size_t(y), &expected.rgb[row * size_t(expected.height - 1 - y)], row) == 0;
+      same = std::memcmp(image->pixels + row * size_t(y),
+                         &expected.rgb[row * size_t(expected.height - 1 - y)], row) == 0;
     EXPECT_TRUE(same) << name;
     delete[] image->pixels;
     delete image;

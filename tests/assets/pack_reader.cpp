@@ -6,7 +6,9 @@
 #include <fstream>
 #include <iterator>
 
-std::string assetPath(const std::string& name) { return std::string(TAMSIREL_ASSETS_DIR) + "/" + name; }
+std::string assetPath(const std::string& name) {
+  return std::string(TAMSIREL_ASSETS_DIR) + "/" + name;
+}
 
 std::vector<uint8_t> fileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

@@ -8,8 +8,8 @@
 
 struct Picture {
   int width = 0, height = 0;
-  int bitsPerPixel = 0;   // BMP: 1, 8 or 24; PNG: 24 for 8-bit RGB
-  int paletteSize = 0;    // BMP colour-table entries
+  int bitsPerPixel = 0;  // BMP: 1, 8 or 24; PNG: 24 for 8-bit RGB
+  int paletteSize = 0;   // BMP colour-table entries
   bool ok = false;
   std::vector<uint8_t> rgb;  // row 0 = first PNG row / top BMP row, 3 bytes per pixel
   const uint8_t* at(int x, int y) const { return &rgb[(size_t(y) * width + x) * 3]; }

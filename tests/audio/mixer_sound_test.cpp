@@ -77,8 +77,8 @@ TEST(MixerSound, ReportsTheSoundLibrarysErrorCodes) {
       {&text, true, platform::kSoundUnknownFormat},
   };
   for (const Case& c : cases) {
-    platform::SoundStream* s = c.asWav ? p.streamOpenWav(c.file->c_str(), 43)
-                                       : p.streamOpenMpeg(c.file->c_str(), 43);
+    platform::SoundStream* s =
+        c.asWav ? p.streamOpenWav(c.file->c_str(), 43) : p.streamOpenMpeg(c.file->c_str(), 43);
     EXPECT_EQ(s, nullptr) << *c.file;
     EXPECT_EQ(p.soundGetError(), c.error) << *c.file;
   }

@@ -20,5 +20,6 @@ TEST(SoundErrorText, GivesTheLibraryTextsAsWritten) {
       {20, "Unknown error"},
       {1 << 30, "Unknown error"},
   };
-  for (const auto& c : cases) EXPECT_EQ(std::string(soundErrorText(c.code)), c.text) << "code " << c.code;
+  for (const auto& c : cases)
+    EXPECT_EQ(std::string(soundErrorText(c.code)), c.text) << "code " << c.code;
 }

@@ -44,8 +44,9 @@ std::string readFile(const fs::path& path) {
 class CaptureCli : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() / ("capture_cli_" + std::to_string(getpid()) + "_" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir = fs::temp_directory_path() /
+          ("capture_cli_" + std::to_string(getpid()) + "_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir);
     fs::create_directories(dir / "pack");
   }
@@ -76,12 +77,14 @@ std::vector<uint8_t> pngPixels(const fs::path& path, int* width, int* height) {
 
 TEST_F(CaptureCli, TwoRunsOfTheSameShotsGiveIdenticalPngs) {
   const std::string pack = assets();
-  const std::string shots = "--size 160x120 --fps 25 --shot ocean:15000:%1/o.png --shot pyramid:2500:%1/p.png "
-                            "--shot forest:1234:%1/f.png --shot final:3001:%1/z.png";
+  const std::string shots =
+      "--size 160x120 --fps 25 --shot ocean:15000:%1/o.png --shot pyramid:2500:%1/p.png "
+      "--shot forest:1234:%1/f.png --shot final:3001:%1/z.png";
   for (const char* runDir : {"a", "b"}) {
     fs::create_directories(dir / runDir);
     std::string args = shots;
-    for (size_t at; (at = args.find("%1")) != std::string::npos;) args.replace(at, 2, (dir / runDir).string());
+    for (size_t at; (at = args.find("%1")) != std::string::npos;)
+      args.replace(at, 2, (dir / runDir).string());
     const Result r = capture(pack, args);
     ASSERT_EQ(r.status, 0) << r.out;
   }
@@ -109,14 +112,18 @@ TEST_F(CaptureCli, AFiveSecondVideoHasThreeHundredFramesAndASoundTrack) {
   const Result r = capture(assets(), "--size 320x240 --duration 5000 --video " + video.string() +
                                          " --frames " + (dir / "frames").string());
   ASSERT_EQ(r.status, 0) << r.out;
-  const Result frames = run("ffprobe -v error -select_streams v:0 -count_frames -show_entries "
-                            "stream=nb_read_frames -of csv=p=0 " + video.string());
+  const Result frames =
+      run("ffprobe -v error -select_streams v:0 -count_frames -show_entries "
+          "stream=nb_read_frames -of csv=p=0 " +
+          video.string());
   ASSERT_EQ(frames.status, 0) << frames.out;
   EXPECT_EQ(std::stoi(frames.out), 300);
-  const Result audio = run("ffprobe -v error -select_streams a -show_entries stream=codec_type -of csv=p=0 " +
-                           video.string());
+  const Result audio =
+      run("ffprobe -v error -select_streams a -show_entries stream=codec_type -of csv=p=0 " +
+          video.string());
   EXPECT_NE(audio.out.find("audio"), std::string::npos) << audio.out;
-  const auto files = std::distance(fs::directory_iterator(dir / "frames"), fs::directory_iterator{});
+  const auto files =
+      std::distance(fs::directory_iterator(dir / "frames"), fs::directory_iterator{});
   EXPECT_EQ(files, 300);
   EXPECT_TRUE(fs::exists(dir / "frames" / "frame_000299.png"));
 }
@@ -132,7 +139,8 @@ TEST_F(CaptureCli, MissingFilesEndTheRunWithTheDemosMessage) {
     fs::create_directories(pack);
     ASSERT_TRUE(writeMinimalPack(pack.string(), c.missing));
     // At 10 fps the forest begins after a thousand frames.
-    const Result r = capture(pack.string(), "--size 64x48 --fps 10 --shot forest:0:" + (dir / "x.png").string());
+    const Result r =
+        capture(pack.string(), "--size 64x48 --fps 10 --shot forest:0:" + (dir / "x.png").string());
     EXPECT_EQ(r.status, 1) << c.missing << "\n" << r.out;
     EXPECT_NE(r.out.find(c.message), std::string::npos) << r.out;
     EXPECT_FALSE(fs::exists(dir / "x.png"));
@@ -141,12 +149,20 @@ TEST_F(CaptureCli, MissingFilesEndTheRunWithTheDemosMessage) {
 
 TEST_F(CaptureCli, BadArgumentsGiveTheUsageAndStatusTwo) {
   const std::string png = (dir / "x.png").string();
-  const std::vector<std::string> badArguments = {
-      std::string(""), "--shot beach:0:" + png, "--shot ocean:-5:" + png, "--shot ocean:10", "--size 800",
-        "--size 4000x3000 --shot ocean:0:" + png, "--fps 0 --shot ocean:0:" + png, "--frames " + png,
-        "--video out.avi --duration 1000", "--video out.mp4 --duration 1000 --size 801x600",
-        "--duration 1000 --shot ocean:0:" + png, "--bench --shot ocean:0:" + png, "--colour 16",
-        "--shot"};
+  const std::vector<std::string> badArguments = {std::string(""),
+                                                 "--shot beach:0:" + png,
+                                                 "--shot ocean:-5:" + png,
+                                                 "--shot ocean:10",
+                                                 "--size 800",
+                                                 "--size 4000x3000 --shot ocean:0:" + png,
+                                                 "--fps 0 --shot ocean:0:" + png,
+                                                 "--frames " + png,
+                                                 "--video out.avi --duration 1000",
+                                                 "--video out.mp4 --duration 1000 --size 801x600",
+                                                 "--duration 1000 --shot ocean:0:" + png,
+                                                 "--bench --shot ocean:0:" + png,
+                                                 "--colour 16",
+                                                 "--shot"};
   for (const std::string& args : badArguments) {
     const Result r = run(std::string(CAPTURE_BINARY) + " " + args);
     EXPECT_EQ(r.status, 2) << args << "\n" << r.out;

@@ -55,8 +55,9 @@ TEST(VirtualClock, StepsCarryTheRemainderInWholeMilliseconds) {
     std::vector<int64_t> firstSteps;
     int64_t afterOneSecondOfFrames;
   };
-  for (const Case& c : {Case{60, {16, 17, 17, 16, 17, 17}, 1000}, Case{7, {142, 143, 143, 143}, 1000},
-                        Case{1000, {1, 1, 1}, 1000}, Case{1, {1000}, 1000}}) {
+  for (const Case& c :
+       {Case{60, {16, 17, 17, 16, 17, 17}, 1000}, Case{7, {142, 143, 143, 143}, 1000},
+        Case{1000, {1, 1, 1}, 1000}, Case{1, {1000}, 1000}}) {
     VirtualClock clock(c.fps);
     for (int64_t step : c.firstSteps) {
       EXPECT_EQ(clock.regularStep(), step) << c.fps << " fps";
@@ -72,8 +73,14 @@ TEST_F(CaptureSessionTest, ShotsAreDrawnAtExactlyTheirSceneTime) {
   // ocean:0 is the first frame, 50 lies between the 60 fps ends (33, 50 happens to be one),
   // 99 needs a shortened step, 100 is the ocean's last reachable time (it ends past 100),
   // pyramid:0 the first frame after the change, two shots share forest:7, final runs on.
-  ShotPlan plan({{3, 1000, "f"}, {0, 0, "a"}, {0, 99, "c"}, {0, 50, "b"}, {0, 100, "d"},
-                 {1, 0, "e"}, {2, 7, "g"}, {2, 7, "h"}});
+  ShotPlan plan({{3, 1000, "f"},
+                 {0, 0, "a"},
+                 {0, 99, "c"},
+                 {0, 50, "b"},
+                 {0, 100, "d"},
+                 {1, 0, "e"},
+                 {2, 7, "g"},
+                 {2, 7, "h"}});
   std::vector<Drawn> drawn;
   const ShotWriter record = [&](const std::vector<Shot>& shots, const FrameInfo& info) {
     for (const Shot& shot : shots) {
@@ -84,8 +91,8 @@ TEST_F(CaptureSessionTest, ShotsAreDrawnAtExactlyTheirSceneTime) {
     return true;
   };
   ASSERT_TRUE(runShots(&session, &clock, &plan, kFakeScenes, record, &progress));
-  const std::vector<Drawn> expected = {{0, 0, 0},   {0, 50, 50}, {0, 99, 99}, {0, 100, 100},
-                                       {1, 0, 0},   {2, 7, 7},   {2, 7, 7},   {3, 1000, 1000}};
+  const std::vector<Drawn> expected = {{0, 0, 0}, {0, 50, 50}, {0, 99, 99}, {0, 100, 100},
+                                       {1, 0, 0}, {2, 7, 7},   {2, 7, 7},   {3, 1000, 1000}};
   ASSERT_EQ(drawn.size(), expected.size());
   for (size_t i = 0; i < expected.size(); ++i) {
     EXPECT_EQ(drawn[i].scene, expected[i].scene) << i;

@@ -11,10 +11,10 @@ namespace {
 constexpr int kSilentFrames = 800;  // about 21 s at 1152 samples per frame and 44.1 kHz
 
 const char* const kForestFiles[] = {
-    "foret11.bmp", "foret12.bmp", "foret13.bmp", "foret14.bmp", "foret21.bmp", "foret22.bmp",
-    "foret23.bmp", "foret24.bmp", "foret31.bmp", "foret32.bmp", "foret33.bmp", "foret34.bmp",
-    "foretmask11.bmp", "foretmask31.bmp", "foretmask32.bmp", "foretmask33.bmp", "foretmask34.bmp",
-    "mapocean.bmp", "mapecume2.bmp"};
+    "foret11.bmp",     "foret12.bmp",     "foret13.bmp",     "foret14.bmp",     "foret21.bmp",
+    "foret22.bmp",     "foret23.bmp",     "foret24.bmp",     "foret31.bmp",     "foret32.bmp",
+    "foret33.bmp",     "foret34.bmp",     "foretmask11.bmp", "foretmask31.bmp", "foretmask32.bmp",
+    "foretmask33.bmp", "foretmask34.bmp", "mapocean.bmp",    "mapecume2.bmp"};
 
 void put32(std::vector<uint8_t>* out, uint32_t v) {
   for (int i = 0; i < 4; ++i) out->push_back(static_cast<uint8_t>(v >> (8 * i)));
@@ -55,7 +55,8 @@ std::vector<uint8_t> silentMp3() {
 
 bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   return static_cast<bool>(out);
 }
 

@@ -53,9 +53,9 @@ TEST(DemoClock, IsRightAcrossAWrapOfTheCounter) {
     int32_t elapsed, frameTime;
   };
   const Case cases[] = {
-      {0xFFFFFFF0u, 0xFFFFFFFAu, 0x00000006u, 22, 12},   // wraps between the two frame ends
-      {0xFFFFFFFFu, 0x00000000u, 0x00000010u, 17, 16},   // wraps between restart and the first end
-      {0x7FFFFFF0u, 0x80000000u, 0x80000020u, 48, 32},   // crosses the sign bit of the counter
+      {0xFFFFFFF0u, 0xFFFFFFFAu, 0x00000006u, 22, 12},  // wraps between the two frame ends
+      {0xFFFFFFFFu, 0x00000000u, 0x00000010u, 17, 16},  // wraps between restart and the first end
+      {0x7FFFFFF0u, 0x80000000u, 0x80000020u, 48, 32},  // crosses the sign bit of the counter
   };
   for (const Case& c : cases) {
     ScopedPlatform platform;

@@ -39,7 +39,9 @@ TEST(DemoClockShutdown, RestoresTheDisplayThenReleasesContextDeviceContextAndWin
     Calls calls;
   };
   const Case cases[] = {
-      {1, {"restoreDisplay", "cursor:show", "releaseCurrent", "deleteContext", "releaseDC", "destroyWindow"}},
+      {1,
+       {"restoreDisplay", "cursor:show", "releaseCurrent", "deleteContext", "releaseDC",
+        "destroyWindow"}},
       {0, {"releaseCurrent", "deleteContext", "releaseDC", "destroyWindow"}},
   };
   for (const Case& c : cases) {
@@ -101,16 +103,16 @@ TEST(DemoClockShutdown, ShowsEveryBoxWhenEveryReleaseFails) {
   DemoClock clock;
   clock.fullscreen = 0;
   const Handles h = openFakeWindow();
-  for (FakeStep s : {FakeStep::ReleaseCurrent, FakeStep::DeleteContext, FakeStep::ReleaseDeviceContext,
-                     FakeStep::DestroyWindow}) {
+  for (FakeStep s : {FakeStep::ReleaseCurrent, FakeStep::DeleteContext,
+                     FakeStep::ReleaseDeviceContext, FakeStep::DestroyWindow}) {
     fake.fail(s);
   }
   clock.shutdown(h.window, h.dc, h.rc);
   EXPECT_EQ(platformLog().calls,
-            (Calls{"releaseCurrent", "box:SHUTDOWN ERROR:Release Of DC And RC Failed.", "deleteContext",
-                   "box:SHUTDOWN ERROR:Release Rendering Context Failed.", "releaseDC",
-                   "box:SHUTDOWN ERROR:Release Device Context Failed.", "destroyWindow",
-                   "box:SHUTDOWN ERROR:Could Not Release hWnd."}));
+            (Calls{"releaseCurrent", "box:SHUTDOWN ERROR:Release Of DC And RC Failed.",
+                   "deleteContext", "box:SHUTDOWN ERROR:Release Rendering Context Failed.",
+                   "releaseDC", "box:SHUTDOWN ERROR:Release Device Context Failed.",
+                   "destroyWindow", "box:SHUTDOWN ERROR:Could Not Release hWnd."}));
 }
 
 TEST(DemoClockAttachWindow, KeepsTheStartUpContextAndTakesTheDeviceContext) {
@@ -129,11 +131,8 @@ TEST(DemoClockResize, KeepsTheSizeWhenMinimisedToHeightZero) {
     int width, height, expectedWidth, expectedHeight;
   };
   const Case cases[] = {
-      {640, 480, 640, 480},
-      {792, 573, 792, 573},
-      {0, 0, 800, 600},
-      {1024, 0, 800, 600},
-      {0, 10, 0, 10},
+      {640, 480, 640, 480}, {792, 573, 792, 573}, {0, 0, 800, 600},
+      {1024, 0, 800, 600},  {0, 10, 0, 10},
   };
   for (const Case& c : cases) {
     testing_support::ScopedPlatform platform;

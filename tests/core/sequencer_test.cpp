@@ -97,7 +97,8 @@ TEST_F(Sequencer, FirstStepInitialisesTheOceanStartsTheMusicAndDrawsNothing) {
   step();
   EXPECT_EQ(platformLog().calls, (Calls{"init:ocean", "music", "prefetch:pyramid"}));
   EXPECT_EQ(sceneState, 1);
-  EXPECT_EQ(clock_.startTick, 1047u) << "the clock restarts after the ocean's init and the music's start";
+  EXPECT_EQ(clock_.startTick, 1047u)
+      << "the clock restarts after the ocean's init and the music's start";
   step();
   EXPECT_EQ(platformLog().calls.back(), "frame:ocean");
   EXPECT_EQ(fakes.elapsedSeenByFrame, 0) << "the first frame sees elapsed 0";
@@ -127,7 +128,8 @@ TEST_F(Sequencer, ASceneChangeTakesOneStepAndRestartsTheClock) {
     if (c.prefetch != nullptr) expected.push_back(c.prefetch);
     EXPECT_EQ(platformLog().calls, expected) << "from " << c.from;
     EXPECT_EQ(sceneState, c.to);
-    EXPECT_EQ(clock_.startTick, manualMilliseconds) << "the clock restarts after the next scene's init";
+    EXPECT_EQ(clock_.startTick, manualMilliseconds)
+        << "the clock restarts after the next scene's init";
     EXPECT_EQ(clock_.elapsed, 0) << "the next scene's first frame sees elapsed 0";
   }
 }
@@ -140,9 +142,9 @@ TEST_F(Sequencer, PlaysTheScenesInOrderAndStaysInTheLast) {
   step(12);
   EXPECT_EQ(platformLog().calls,
             (Calls{"init:ocean", "music", "prefetch:pyramid", "frame:ocean", "frame:ocean",
-                   "init:pyramid", "prefetch:forest", "frame:pyramid", "init:forest", "prefetch:final",
-                   "frame:forest", "frame:forest", "frame:forest", "init:final", "frame:final",
-                   "frame:final", "frame:final", "frame:final", "frame:final"}));
+                   "init:pyramid", "prefetch:forest", "frame:pyramid", "init:forest",
+                   "prefetch:final", "frame:forest", "frame:forest", "frame:forest", "init:final",
+                   "frame:final", "frame:final", "frame:final", "frame:final", "frame:final"}));
   EXPECT_EQ(sceneState, 7);
 }
 
@@ -170,16 +172,15 @@ TEST_F(Sequencer, FailedStartsEndTheProgramWithTheirMessage) {
     const char* message;
   };
   const Case cases[] = {
-      {0, 0, "error init part 1"},
-      {0, -1, "sound init error"},
-      {1, 1, "error init part 3"},
-      {3, 2, "error init part 6"},
-      {6, 3, "error init part 7"},
+      {0, 0, "error init part 1"}, {0, -1, "sound init error"}, {1, 1, "error init part 3"},
+      {3, 2, "error init part 6"}, {6, 3, "error init part 7"},
   };
   for (const Case& c : cases) {
     fakes = FakeScenes{};
-    if (c.failingInit < 0) fakes.musicResult = 0;
-    else fakes.initResult[c.failingInit] = 0;
+    if (c.failingInit < 0)
+      fakes.musicResult = 0;
+    else
+      fakes.initResult[c.failingInit] = 0;
     if (c.state != 0) fakes.frameResults[c.failingInit - 1] = {1};
     sceneState = c.state;
     platformLog() = testing_support::PlatformLog{};

@@ -22,7 +22,8 @@ int idAt(int index) { return index < 0 ? index : kSetupDialog.controls[index].id
 constexpr FontMetrics kMsSansSerif8{6.0, 13.0};
 
 TEST(DialogUnits, GiveTheWindowsSizesWithTheWindowsFont) {
-  EXPECT_EQ(platform::toPixels(kSetupDialog.rect, kMsSansSerif8), (platform::DialogRect{0, 0, 195, 198}));
+  EXPECT_EQ(platform::toPixels(kSetupDialog.rect, kMsSansSerif8),
+            (platform::DialogRect{0, 0, 195, 198}));
   EXPECT_EQ(platform::toPixels(kSetupDialog.controls[0].rect, kMsSansSerif8),
             (platform::DialogRect{11, 164, 98, 23}));
   EXPECT_EQ(platform::fontPixels(kSetupDialog.font.points), 11);
@@ -50,8 +51,12 @@ TEST(SetupDialogTemplate, TabVisitsGoHuhAndTheFullscreenBoxInTurn) {
     int from, step, to;
   };
   const Case cases[] = {
-      {-1, 1, kSetupGo},          {kSetupGo, 1, kSetupHuh},     {kSetupHuh, 1, kSetupFullscreen},
-      {kSetupFullscreen, 1, kSetupGo}, {kSetupGo, -1, kSetupFullscreen}, {-1, -1, kSetupFullscreen},
+      {-1, 1, kSetupGo},
+      {kSetupGo, 1, kSetupHuh},
+      {kSetupHuh, 1, kSetupFullscreen},
+      {kSetupFullscreen, 1, kSetupGo},
+      {kSetupGo, -1, kSetupFullscreen},
+      {-1, -1, kSetupFullscreen},
       {kSetup640x480, 1, kSetupFullscreen},  // from a radio button to the next tab stop
   };
   for (const Case& c : cases) {
@@ -66,9 +71,12 @@ TEST(SetupDialogTemplate, ArrowsStayInTheirGroupAndSkipWhatCannotTakeTheFocus) {
     int from, step, to;
   };
   const Case cases[] = {
-      {kSetupFullscreen, -1, kSetup1024x768}, {kSetup1024x768, -1, kSetup800x600},
-      {kSetup640x480, -1, kSetupFullscreen},  {kSetupFullscreen, 1, kSetup640x480},
-      {kSetupGo, 1, kSetupHuh},               {kSetupHuh, 1, kSetupGo},
+      {kSetupFullscreen, -1, kSetup1024x768},
+      {kSetup1024x768, -1, kSetup800x600},
+      {kSetup640x480, -1, kSetupFullscreen},
+      {kSetupFullscreen, 1, kSetup640x480},
+      {kSetupGo, 1, kSetupHuh},
+      {kSetupHuh, 1, kSetupGo},
       {kSetup16Bpp, 1, kSetup16Bpp},  // the disabled 32 bpp button and the group box are skipped
       {kSetup16Bpp, -1, kSetup16Bpp},
   };

@@ -40,8 +40,12 @@ class SetupDialogProc : public ::testing::Test {
     savedCurrentMode_ = platform::current().currentDisplayMode;
     recorded = &log_;
     platform::dialogOps() = {
-        [](platform::Dialog*, int id, int state) { recorded->checks.push_back({id, state}); },
-        [](platform::Dialog*, int x, int y) { recorded->placements.push_back({x, y}); },
+        [](platform::Dialog*, int id, int state) {
+          recorded->checks.push_back({id, state});
+        },
+        [](platform::Dialog*, int x, int y) {
+          recorded->placements.push_back({x, y});
+        },
         [](platform::Dialog*, int result) { recorded->endResults.push_back(result); }};
     platform::current().currentDisplayMode = [](platform::DisplayMode* mode) {
       *mode = recorded->mode;
@@ -58,7 +62,9 @@ class SetupDialogProc : public ::testing::Test {
   }
 
   int open() { return setupDialogProc(dialog(), platform::kDialogInit, 0, 0); }
-  int command(uintptr_t wParam) { return setupDialogProc(dialog(), platform::kDialogCommand, wParam, 0); }
+  int command(uintptr_t wParam) {
+    return setupDialogProc(dialog(), platform::kDialogCommand, wParam, 0);
+  }
   static platform::Dialog* dialog() { return reinterpret_cast<platform::Dialog*>(0x1); }
 
   Recorded log_;
@@ -84,7 +90,7 @@ TEST_F(SetupDialogProc, OpeningPlacesTheDialogFromTheCurrentDisplayMode) {
     int width, height, x, y;
   };
   const Case cases[] = {
-      {1024, 768, 447, 321}, {800, 600, 335, 237}, {640, 480, 255, 177},
+      {1024, 768, 447, 321},  {800, 600, 335, 237},  {640, 480, 255, 177},
       {1920, 1080, 895, 477}, {1023, 767, 446, 320},  // odd sizes: halves rounded down
       {100, 100, -15, -13},                           // smaller than the dialog
   };

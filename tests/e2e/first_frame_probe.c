@@ -7,9 +7,9 @@
 #include <stdlib.h>
 #include <time.h>
 
-typedef void (*SwapWindow)(void *window);
+typedef void (*SwapWindow)(void* window);
 
-void SDL_GL_SwapWindow(void *window) {
+void SDL_GL_SwapWindow(void* window) {
   static SwapWindow real = NULL;
   static int seen = 0;
   if (real == NULL) real = (SwapWindow)dlsym(RTLD_NEXT, "SDL_GL_SwapWindow");
@@ -18,8 +18,8 @@ void SDL_GL_SwapWindow(void *window) {
   seen = 1;
   struct timespec now;
   clock_gettime(CLOCK_REALTIME, &now);
-  const char *path = getenv("FIRST_FRAME_PROBE_FILE");
-  FILE *out = path != NULL ? fopen(path, "w") : NULL;
+  const char* path = getenv("FIRST_FRAME_PROBE_FILE");
+  FILE* out = path != NULL ? fopen(path, "w") : NULL;
   if (out == NULL) return;
   fprintf(out, "%lld\n", (long long)now.tv_sec * 1000000000LL + now.tv_nsec);
   fclose(out);

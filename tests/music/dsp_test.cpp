@@ -159,7 +159,8 @@ TEST(MasterStage, LimitsAnOverloadedMixBelowTheCeilingAndAppliesTheFade) {
   for (int i = 0; i < buses.frames; ++i) buses.left[i] = buses.right[i] = 3.0f * sine.sine();
   std::vector<int16_t> pcm = masterToPcm(buses, Curve{{0.0f, 1.0f}, {0.5f, 1.0f}, {0.6f, 0.0f}});
   int peak = 0;
-  for (size_t i = 0; i < pcm.size() / 2; ++i) peak = std::max(peak, std::abs(static_cast<int>(pcm[i])));
+  for (size_t i = 0; i < pcm.size() / 2; ++i)
+    peak = std::max(peak, std::abs(static_cast<int>(pcm[i])));
   EXPECT_LT(peak, static_cast<int>(kMasterCeiling * 32767.0f));
   EXPECT_GT(peak, static_cast<int>(0.6f * 32767.0f));
   for (size_t i = 2 * 30000; i < pcm.size(); ++i) ASSERT_EQ(pcm[i], 0);

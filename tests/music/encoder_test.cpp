@@ -28,7 +28,8 @@ std::vector<int16_t> tone(int frames, float hz) {
 }
 
 std::filesystem::path tempFile(const char* name) {
-  return std::filesystem::temp_directory_path() / (std::string("tamsirel-music-") + name + "-" + std::to_string(::getpid()) + ".mp3");
+  return std::filesystem::temp_directory_path() /
+         (std::string("tamsirel-music-") + name + "-" + std::to_string(::getpid()) + ".mp3");
 }
 
 }  // namespace
@@ -51,14 +52,16 @@ TEST(Mp3Encoder, WritesATaggedStreamThatDecodesToTheSameLength) {
   EXPECT_EQ(decoded.frames(), 30000);
   // Left and right in opposite phase must stay so: the stereo image survives joint stereo.
   double product = 0.0;
-  for (long long i = 2000; i < 28000; ++i) product += decoded.samples[2 * i] * static_cast<double>(decoded.samples[2 * i + 1]);
+  for (long long i = 2000; i < 28000; ++i)
+    product += decoded.samples[2 * i] * static_cast<double>(decoded.samples[2 * i + 1]);
   EXPECT_LT(product, 0.0);
   std::filesystem::remove(path);
 }
 
 TEST(Mp3Encoder, ReportsAFileThatCannotBeCreated) {
   std::string error;
-  EXPECT_FALSE(encodeMp3(tone(1000, 440.0f), kSoundtrackRate, "/nonexistent-folder/tamsirel.mp3", &error));
+  EXPECT_FALSE(
+      encodeMp3(tone(1000, 440.0f), kSoundtrackRate, "/nonexistent-folder/tamsirel.mp3", &error));
   EXPECT_NE(error.find("/nonexistent-folder/tamsirel.mp3"), std::string::npos);
   EXPECT_NE(error.find("No such file"), std::string::npos);
 }

@@ -28,7 +28,8 @@ DecodedMp3 decodeMp3(const std::string& path) {
   std::unique_ptr<mpg123_handle, HandleDeleter> handle(mpg123_new(nullptr, &status));
   if (!handle) return failed(mpg123_plain_strerror(status));
   mpg123_param(handle.get(), MPG123_ADD_FLAGS, MPG123_GAPLESS, 0.0);
-  if (mpg123_open(handle.get(), path.c_str()) != MPG123_OK) return failed(mpg123_strerror(handle.get()));
+  if (mpg123_open(handle.get(), path.c_str()) != MPG123_OK)
+    return failed(mpg123_strerror(handle.get()));
   DecodedMp3 result;
   int encoding = 0;
   if (mpg123_getformat(handle.get(), &result.rate, &result.channels, &encoding) != MPG123_OK) {
@@ -42,7 +43,8 @@ DecodedMp3 decodeMp3(const std::string& path) {
     const auto* pcm = reinterpret_cast<const int16_t*>(chunk.data());
     result.samples.insert(result.samples.end(), pcm, pcm + bytes / sizeof(int16_t));
     if (status == MPG123_DONE) break;
-    if (status != MPG123_OK && status != MPG123_NEW_FORMAT) return failed(mpg123_strerror(handle.get()));
+    if (status != MPG123_OK && status != MPG123_NEW_FORMAT)
+      return failed(mpg123_strerror(handle.get()));
   }
   result.ok = true;
   return result;

@@ -1,5 +1,6 @@
 // Test helper: decodes a whole MP3 file with libmpg123 into 16-bit PCM with the format the stream
-// declares. Gapless decoding is on, so a file with a LAME tag decodes to exactly the encoded frames.
+// declares. Gapless decoding is on, so a file with a LAME tag decodes to exactly the encoded
+// frames.
 #pragma once
 
 #include <cstdint>
@@ -13,7 +14,9 @@ struct DecodedMp3 {
   int channels = 0;
   std::vector<int16_t> samples;  // interleaved
 
-  long long frames() const { return channels ? static_cast<long long>(samples.size()) / channels : 0; }
+  long long frames() const {
+    return channels ? static_cast<long long>(samples.size()) / channels : 0;
+  }
 };
 
 DecodedMp3 decodeMp3(const std::string& path);

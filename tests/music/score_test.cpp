@@ -22,15 +22,16 @@ bool inDMinor(float pitch) {
 }
 
 bool any(const NoteList& notes, float from, float to) {
-  return std::any_of(notes.begin(), notes.end(), [&](const Note& n) { return n.start >= from && n.start < to; });
+  return std::any_of(notes.begin(), notes.end(),
+                     [&](const Note& n) { return n.start >= from && n.start < to; });
 }
 
 }  // namespace
 
 TEST(Score, EveryPitchedNoteIsInTheKeyAndInsideThePiece) {
   Score score = buildScore();
-  for (const NoteList* part : {&score.pad, &score.pulse, &score.glitter, &score.bass, &score.arpeggio,
-                               &score.bell, &score.lead, &score.leadHigh}) {
+  for (const NoteList* part : {&score.pad, &score.pulse, &score.glitter, &score.bass,
+                               &score.arpeggio, &score.bell, &score.lead, &score.leadHigh}) {
     ASSERT_FALSE(part->empty());
     for (const Note& note : *part) {
       ASSERT_TRUE(inDMinor(note.pitch)) << "pitch " << note.pitch << " at " << note.start << " s";
@@ -49,7 +50,8 @@ TEST(Score, MelodyDownbeatsAreChordTones) {
     float bars = note.start / kBarSeconds;
     if (std::fabs(bars - std::round(bars)) > 1e-4f) continue;
     std::array<int, 3> chord = triad(chordAtBar(static_cast<int>(std::lround(bars))));
-    bool chordTone = std::any_of(chord.begin(), chord.end(), [&](int t) { return t % 12 == pitchClass(note.pitch); });
+    bool chordTone = std::any_of(chord.begin(), chord.end(),
+                                 [&](int t) { return t % 12 == pitchClass(note.pitch); });
     EXPECT_TRUE(chordTone) << "lead note " << note.pitch << " at bar " << bars;
     ++downbeats;
   }
@@ -96,7 +98,8 @@ TEST(Score, SectionsFollowThePictures) {
   EXPECT_FALSE(any(score.lead, 0.0f, 120.0f));
   EXPECT_TRUE(any(score.lead, 120.0f, 120.01f));
   // A chord change on every scene change.
-  for (float change : {60.0f, 100.0f, 120.0f}) EXPECT_TRUE(any(score.pad, change, change + 0.01f)) << change;
+  for (float change : {60.0f, 100.0f, 120.0f})
+    EXPECT_TRUE(any(score.pad, change, change + 0.01f)) << change;
 }
 
 TEST(Score, EndsWithAFadeBeforeTwoHundredSeconds) {

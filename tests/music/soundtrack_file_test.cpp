@@ -20,8 +20,8 @@ constexpr double kFullScale = 32768.0;
 class SoundtrackFile : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    std::filesystem::path path =
-        std::filesystem::temp_directory_path() / ("tamsirel-soundtrack-" + std::to_string(::getpid()) + ".mp3");
+    std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                 ("tamsirel-soundtrack-" + std::to_string(::getpid()) + ".mp3");
     std::string error;
     written = new bool(writeSoundtrack(path.string(), &error));
     writeError = new std::string(error);
@@ -45,7 +45,8 @@ class SoundtrackFile : public ::testing::Test {
     long long first = static_cast<long long>(fromSeconds * decoded->rate);
     long long last = std::min(decoded->frames(), static_cast<long long>(toSeconds * decoded->rate));
     double sum = 0.0;
-    for (long long i = 2 * first; i < 2 * last; ++i) sum += static_cast<double>(decoded->samples[i]) * decoded->samples[i];
+    for (long long i = 2 * first; i < 2 * last; ++i)
+      sum += static_cast<double>(decoded->samples[i]) * decoded->samples[i];
     double rms = std::sqrt(sum / std::max(1LL, 2 * (last - first))) / kFullScale;
     return 20.0 * std::log10(rms + 1e-12);
   }
@@ -93,8 +94,8 @@ TEST_F(SoundtrackFile, SectionsFollowTheScenes) {
   double final = rmsDb(120.0, 184.0);
   EXPECT_GT(pyramid, opening + 6.0);
   EXPECT_GT(final, opening + 6.0);
-  EXPECT_GT(ocean, opening);               // the swell rises with the picture's fade-in
-  EXPECT_LT(forest, pyramid - 2.0);        // the breakdown is calmer than the beat around it
+  EXPECT_GT(ocean, opening);         // the swell rises with the picture's fade-in
+  EXPECT_LT(forest, pyramid - 2.0);  // the breakdown is calmer than the beat around it
   EXPECT_LT(forest, final - 2.0);
   EXPECT_LT(rmsDb(seconds() - 2.0, seconds()), final - 20.0);  // it fades out
 }

@@ -17,8 +17,8 @@ namespace {
 
 struct ScriptedDisplay {
   std::vector<SDL_DisplayMode> modes;
-  int modeResult = 0;              // what SDL_SetWindowDisplayMode answers
-  bool staysInItsMode = false;     // the switch as the window is shown does not happen
+  int modeResult = 0;                     // what SDL_SetWindowDisplayMode answers
+  bool staysInItsMode = false;            // the switch as the window is shown does not happen
   std::vector<SDL_DisplayMode> modesSet;  // SDL_SetWindowDisplayMode's arguments
   std::vector<Uint32> fullscreenCalls;    // SDL_SetWindowFullscreen's flags
   std::map<SDL_GLattr, int> attributes;   // the last value set for each GL attribute

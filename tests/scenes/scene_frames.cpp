@@ -25,9 +25,9 @@ struct Shot {
 };
 
 // The first, a middle and a late frame of each scene; the final scene's sparks need time to fly.
-constexpr Shot kShots[] = {{0, 0},     {0, 10000}, {0, 20000}, {0, 45000}, {1, 0},
-                           {1, 8000},  {1, 30000}, {2, 0},     {2, 6000},  {2, 15000},
-                           {3, 0},     {3, 5000},  {3, 12000}, {3, 30000}};
+constexpr Shot kShots[] = {{0, 0},    {0, 10000}, {0, 20000}, {0, 45000}, {1, 0},
+                           {1, 8000}, {1, 30000}, {2, 0},     {2, 6000},  {2, 15000},
+                           {3, 0},    {3, 5000},  {3, 12000}, {3, 30000}};
 
 bool playScene(int index, const std::filesystem::path& out) {
   const Scene& scene = kDemoScenes[index];

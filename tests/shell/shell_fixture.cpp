@@ -8,7 +8,8 @@ using testing_support::platformLog;
 
 ScriptedDialog scriptedDialog;
 
-const char* const kFullscreenWindow = "createWindow:pelorimo::brintal:800x600:fullscreen:800x600x16";
+const char* const kFullscreenWindow =
+    "createWindow:pelorimo::brintal:800x600:fullscreen:800x600x16";
 const Calls kFullscreenShutdown = {"restoreDisplay", "cursor:show", "releaseCurrent",
                                    "deleteContext",  "releaseDC",   "destroyWindow"};
 

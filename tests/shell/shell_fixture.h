@@ -34,4 +34,4 @@ struct ScriptedDialog {
 extern ScriptedDialog scriptedDialog;
 
 extern const char* const kFullscreenWindow;  // the createWindow call for the default choice
-extern const Calls kFullscreenShutdown;       // shutdown's calls after a fullscreen run
+extern const Calls kFullscreenShutdown;      // shutdown's calls after a fullscreen run

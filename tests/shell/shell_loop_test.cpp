@@ -13,7 +13,9 @@ using testing_support::sizeMessage;
 
 namespace {
 
-long count(const Calls& calls, const std::string& call) { return std::count(calls.begin(), calls.end(), call); }
+long count(const Calls& calls, const std::string& call) {
+  return std::count(calls.begin(), calls.end(), call);
+}
 
 }  // namespace
 
@@ -29,8 +31,14 @@ TEST_F(ShellTest, EscapeAndCloseEndTheDemoTheSameWay) {
 }
 
 TEST_F(ShellTest, RunsOneStepPerIdlePassAndIgnoresOtherKeys) {
-  fake.messages = {std::nullopt, keyMessage('a'), std::nullopt, keyMessage(13), std::nullopt, std::nullopt,
-                   keyMessage(platform::kKeyEscape), std::nullopt};
+  fake.messages = {std::nullopt,
+                   keyMessage('a'),
+                   std::nullopt,
+                   keyMessage(13),
+                   std::nullopt,
+                   std::nullopt,
+                   keyMessage(platform::kKeyEscape),
+                   std::nullopt};
   EXPECT_EQ(run(), 0);
   EXPECT_EQ(count(platformLog().calls, "sceneInit"), 1);
   EXPECT_EQ(count(platformLog().calls, "sceneFrame"), 3);
@@ -38,8 +46,8 @@ TEST_F(ShellTest, RunsOneStepPerIdlePassAndIgnoresOtherKeys) {
 }
 
 TEST_F(ShellTest, MessagesWaitingBehindAQuitAreHandledWithoutAnotherStep) {
-  fake.messages = {std::nullopt, keyMessage(platform::kKeyEscape), sizeMessage(640, 480), std::nullopt,
-                   std::nullopt};
+  fake.messages = {std::nullopt, keyMessage(platform::kKeyEscape), sizeMessage(640, 480),
+                   std::nullopt, std::nullopt};
   EXPECT_EQ(run(), 0);
   EXPECT_EQ(count(platformLog().calls, "sceneFrame"), 0);
   EXPECT_EQ(fake.messages.size(), 1u) << "the loop left at the first idle pass after the quit";
@@ -49,7 +57,8 @@ TEST_F(ShellTest, AFatalErrorInASceneReleasesNothing) {
   platform::current().streamPlay = [](int, platform::SoundStream*) { return -1; };
   fake.messages = {std::nullopt, std::nullopt};
   EXPECT_EQ(run(), 1);
-  EXPECT_EQ(callsFrom("box:ERROR!:sound init error"), (Calls{"box:ERROR!:sound init error", "exit:1"}));
+  EXPECT_EQ(callsFrom("box:ERROR!:sound init error"),
+            (Calls{"box:ERROR!:sound init error", "exit:1"}));
   EXPECT_FALSE(called("restoreDisplay"));
   EXPECT_FALSE(called("destroyWindow"));
 }

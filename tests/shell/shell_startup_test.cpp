@@ -12,9 +12,11 @@ using testing_support::RecordedBox;
 namespace {
 
 const char* const kModeQuestion =
-    "The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use Windowed Mode Instead?";
+    "The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use Windowed Mode "
+    "Instead?";
 
-void expectBox(const RecordedBox& box, const char* text, const char* caption, platform::BoxIcon icon) {
+void expectBox(const RecordedBox& box, const char* text, const char* caption,
+               platform::BoxIcon icon) {
   EXPECT_EQ(box.text, text);
   EXPECT_EQ(box.caption, caption);
   EXPECT_EQ(box.buttons, platform::BoxButtons::Ok);
@@ -26,10 +28,23 @@ void expectBox(const RecordedBox& box, const char* text, const char* caption, pl
 TEST_F(ShellTest, RunsTheStartUpStepsInOrderAndShutsDownAfterEscape) {
   fake.messages = {std::nullopt, std::nullopt, keyMessage(platform::kKeyEscape), std::nullopt};
   EXPECT_EQ(run(), 0);
-  Calls expected = {"soundInit:44100:32:0", "streamOpenMpeg:tamsirel.mp3:43", "scenePrefetch", "dialog", "initWindowing",
-                    "switchDisplayMode:800x600x16", "cursor:hide", kFullscreenWindow, "getDC",
-                    "choosePixelFormat:16/16", "setPixelFormat:1", "createContext", "makeCurrent",
-                    "showWindow", "sceneInit", "streamPlay:-1", "sceneFrame"};
+  Calls expected = {"soundInit:44100:32:0",
+                    "streamOpenMpeg:tamsirel.mp3:43",
+                    "scenePrefetch",
+                    "dialog",
+                    "initWindowing",
+                    "switchDisplayMode:800x600x16",
+                    "cursor:hide",
+                    kFullscreenWindow,
+                    "getDC",
+                    "choosePixelFormat:16/16",
+                    "setPixelFormat:1",
+                    "createContext",
+                    "makeCurrent",
+                    "showWindow",
+                    "sceneInit",
+                    "streamPlay:-1",
+                    "sceneFrame"};
   expected.insert(expected.end(), kFullscreenShutdown.begin(), kFullscreenShutdown.end());
   EXPECT_EQ(platformLog().calls, expected);
   EXPECT_TRUE(platformLog().boxes.empty());
@@ -39,8 +54,8 @@ TEST_F(ShellTest, CancelInTheDialogEndsWithZeroBeforeAnyWindow) {
   scriptedDialog.result = 0;
   scriptedDialog.cancelled = 1;
   EXPECT_EQ(run(), 0);
-  EXPECT_EQ(platformLog().calls,
-            (Calls{"soundInit:44100:32:0", "streamOpenMpeg:tamsirel.mp3:43", "scenePrefetch", "dialog"}));
+  EXPECT_EQ(platformLog().calls, (Calls{"soundInit:44100:32:0", "streamOpenMpeg:tamsirel.mp3:43",
+                                        "scenePrefetch", "dialog"}));
 }
 
 TEST_F(ShellTest, AMissingMusicFileEndsTheProgramBeforeTheDialog) {
@@ -69,7 +84,8 @@ TEST_F(ShellTest, TakesTheSizeOnlyFromADialogThatEndedWithOk) {
     EXPECT_TRUE(called(c.window)) << "dialog result " << c.result;
     EXPECT_FALSE(called("switchDisplayMode:640x480x16")) << "a window needs no display change";
     EXPECT_FALSE(called("cursor:hide"));
-    EXPECT_EQ(callsFrom("releaseCurrent"), (Calls{"releaseCurrent", "deleteContext", "releaseDC", "destroyWindow"}))
+    EXPECT_EQ(callsFrom("releaseCurrent"),
+              (Calls{"releaseCurrent", "deleteContext", "releaseDC", "destroyWindow"}))
         << "the display mode is left alone";
   }
 }
@@ -83,9 +99,10 @@ struct Refusal {
 const Refusal kRefusals[] = {
     {FakeStep::SwitchDisplayMode, {"switchDisplayMode:800x600x16"}},
     {FakeStep::ShowWindow,
-     {"switchDisplayMode:800x600x16", "cursor:hide", kFullscreenWindow, "getDC", "choosePixelFormat:16/16",
-      "setPixelFormat:1", "createContext", "makeCurrent", "showWindow", "restoreDisplay", "cursor:show",
-      "releaseCurrent", "deleteContext", "releaseDC", "destroyWindow"}},
+     {"switchDisplayMode:800x600x16", "cursor:hide", kFullscreenWindow, "getDC",
+      "choosePixelFormat:16/16", "setPixelFormat:1", "createContext", "makeCurrent", "showWindow",
+      "restoreDisplay", "cursor:show", "releaseCurrent", "deleteContext", "releaseDC",
+      "destroyWindow"}},
 };
 const std::string kQuestionCall = std::string("box:Quor GL:") + kModeQuestion;
 
@@ -103,7 +120,8 @@ TEST_F(ShellTest, ARefusedModeAnsweredYesRunsInAWindowOfTheChosenSize) {
     EXPECT_EQ(question.buttons, platform::BoxButtons::YesNo);
     EXPECT_EQ(question.icon, platform::BoxIcon::Exclamation);
     Calls expected = r.beforeQuestion;
-    expected.insert(expected.end(), {kQuestionCall, "createWindow:pelorimo::brintal:800x600:windowed"});
+    expected.insert(expected.end(),
+                    {kQuestionCall, "createWindow:pelorimo::brintal:800x600:windowed"});
     const Calls calls = callsFrom("switchDisplayMode:800x600x16");
     ASSERT_GE(calls.size(), expected.size());
     EXPECT_EQ(Calls(calls.begin(), calls.begin() + expected.size()), expected);
@@ -132,21 +150,28 @@ TEST_F(ShellTest, EachWindowStepFailureShowsItsBoxAfterItsReleases) {
     Calls fromWindow;  // the calls from the window's creation to the end
   };
   const Case cases[] = {
-      {FakeStep::CreateWindow, "Window Creation Error.", {kFullscreenWindow, "box:ERROR:Window Creation Error."}},
-      {FakeStep::GetDeviceContext, "Can't Create A GL Device Context.",
+      {FakeStep::CreateWindow,
+       "Window Creation Error.",
+       {kFullscreenWindow, "box:ERROR:Window Creation Error."}},
+      {FakeStep::GetDeviceContext,
+       "Can't Create A GL Device Context.",
        {kFullscreenWindow, "getDC", "restoreDisplay", "cursor:show", "destroyWindow",
         "box:ERROR:Can't Create A GL Device Context."}},
-      {FakeStep::ChoosePixelFormat, "Can't Find A Suitable PixelFormat.",
-       {kFullscreenWindow, "getDC", "choosePixelFormat:16/16", "restoreDisplay", "cursor:show", "releaseDC",
-        "destroyWindow", "box:ERROR:Can't Find A Suitable PixelFormat."}},
-      {FakeStep::SetPixelFormat, "Can't Set The PixelFormat.",
+      {FakeStep::ChoosePixelFormat,
+       "Can't Find A Suitable PixelFormat.",
+       {kFullscreenWindow, "getDC", "choosePixelFormat:16/16", "restoreDisplay", "cursor:show",
+        "releaseDC", "destroyWindow", "box:ERROR:Can't Find A Suitable PixelFormat."}},
+      {FakeStep::SetPixelFormat,
+       "Can't Set The PixelFormat.",
        {kFullscreenWindow, "getDC", "choosePixelFormat:16/16", "setPixelFormat:1", "restoreDisplay",
         "cursor:show", "releaseDC", "destroyWindow", "box:ERROR:Can't Set The PixelFormat."}},
-      {FakeStep::CreateContext, "Can't Create A GL Rendering Context.",
+      {FakeStep::CreateContext,
+       "Can't Create A GL Rendering Context.",
        {kFullscreenWindow, "getDC", "choosePixelFormat:16/16", "setPixelFormat:1", "createContext",
         "restoreDisplay", "cursor:show", "releaseDC", "destroyWindow",
         "box:ERROR:Can't Create A GL Rendering Context."}},
-      {FakeStep::MakeCurrent, "Can't Activate The GL Rendering Context.",
+      {FakeStep::MakeCurrent,
+       "Can't Activate The GL Rendering Context.",
        {kFullscreenWindow, "getDC", "choosePixelFormat:16/16", "setPixelFormat:1", "createContext",
         "makeCurrent", "restoreDisplay", "cursor:show", "releaseDC", "destroyWindow",
         "box:ERROR:Can't Activate The GL Rendering Context."}},
@@ -167,5 +192,6 @@ TEST_F(ShellTest, AWindowClassFailureShowsItsBoxAndTouchesNothingElse) {
   ASSERT_EQ(platformLog().boxes.size(), 1u);
   expectBox(platformLog().boxes[0], "Failed To Register The Window Class.", "ERROR",
             platform::BoxIcon::Exclamation);
-  EXPECT_EQ(callsFrom("initWindowing"), (Calls{"initWindowing", "box:ERROR:Failed To Register The Window Class."}));
+  EXPECT_EQ(callsFrom("initWindowing"),
+            (Calls{"initWindowing", "box:ERROR:Failed To Register The Window Class."}));
 }

@@ -16,7 +16,8 @@ void log(const std::string& call) { platformLog().calls.push_back(call); }
 bool failing(FakeStep step) { return active->fails(step); }
 
 std::string modeText(const platform::DisplayMode& m) {
-  return std::to_string(m.width) + "x" + std::to_string(m.height) + "x" + std::to_string(m.bitsPerPixel);
+  return std::to_string(m.width) + "x" + std::to_string(m.height) + "x" +
+         std::to_string(m.bitsPerPixel);
 }
 
 bool initWindowing() {
@@ -41,8 +42,8 @@ void restoreDisplayMode() { log("restoreDisplay"); }
 void showCursor(bool visible) { log(visible ? "cursor:show" : "cursor:hide"); }
 
 platform::Window* createWindow(const char* title, const platform::WindowStyle& style) {
-  std::string call = std::string("createWindow:") + title + ":" + std::to_string(style.width) + "x" +
-                     std::to_string(style.height);
+  std::string call = std::string("createWindow:") + title + ":" + std::to_string(style.width) +
+                     "x" + std::to_string(style.height);
   call += style.fullscreen ? ":fullscreen:" + modeText(style.mode) : ":windowed";
   log(call);
   if (failing(FakeStep::CreateWindow)) return nullptr;
@@ -66,7 +67,8 @@ platform::DeviceContext* getDeviceContext(platform::Window*) {
 }
 
 int choosePixelFormat(platform::DeviceContext*, const platform::PixelFormat& format) {
-  log("choosePixelFormat:" + std::to_string(format.colorBits) + "/" + std::to_string(format.depthBits));
+  log("choosePixelFormat:" + std::to_string(format.colorBits) + "/" +
+      std::to_string(format.depthBits));
   return failing(FakeStep::ChoosePixelFormat) ? 0 : 1;
 }
 
@@ -121,7 +123,8 @@ T soundResult(FakeStep step, T success, T failure) {
 }
 
 bool soundInit(int mixRate, int channels, unsigned flags) {
-  log("soundInit:" + std::to_string(mixRate) + ":" + std::to_string(channels) + ":" + std::to_string(flags));
+  log("soundInit:" + std::to_string(mixRate) + ":" + std::to_string(channels) + ":" +
+      std::to_string(flags));
   return soundResult(FakeStep::SoundInit, true, false);
 }
 

@@ -113,7 +113,8 @@ bool writeBackBufferPng(const char* path, int width, int height) {
 uint32_t makeTexture(int width, int height, const std::vector<Rgb>& texels, GLint filter) {
   std::vector<uint8_t> bytes;
   for (const Rgb& t : texels) {
-    bytes.insert(bytes.end(), {static_cast<uint8_t>(t.r), static_cast<uint8_t>(t.g), static_cast<uint8_t>(t.b)});
+    bytes.insert(bytes.end(),
+                 {static_cast<uint8_t>(t.r), static_cast<uint8_t>(t.g), static_cast<uint8_t>(t.b)});
   }
   GLuint name = 0;
   glGenTextures(1, &name);

@@ -29,7 +29,8 @@ bool writeBackBufferPng(const char* path, int width, int height);
 
 // A width x height RGB texture of `texels`, given row by row from t = 0 (a PNG's first row, a
 // BMP's bottom row), with `filter` for both filters. Left bound.
-uint32_t makeTexture(int width, int height, const std::vector<Rgb>& texels, GLint filter = GL_NEAREST);
+uint32_t makeTexture(int width, int height, const std::vector<Rgb>& texels,
+                     GLint filter = GL_NEAREST);
 // One colour all over.
 uint32_t solidTexture(Rgb colour, GLint filter = GL_NEAREST);
 

@@ -21,10 +21,10 @@ struct BmpSpec {
   uint16_t bitCount = 24;
   uint32_t compression = 0;
   uint32_t colorsUsed = 0;
-  std::vector<Rgb> palette;              // written as B, G, R (and a zero byte for 40-byte headers)
-  std::vector<uint32_t> masks;           // written right after the header
-  Bytes pixels;                          // the pixel data exactly as stored
-  std::optional<uint32_t> pixelOffset;   // overrides the offset written at byte 10
+  std::vector<Rgb> palette;             // written as B, G, R (and a zero byte for 40-byte headers)
+  std::vector<uint32_t> masks;          // written right after the header
+  Bytes pixels;                         // the pixel data exactly as stored
+  std::optional<uint32_t> pixelOffset;  // overrides the offset written at byte 10
 };
 
 inline void putLe(Bytes& out, uint32_t value, int bytes) {

@@ -39,7 +39,8 @@ TEST(ImagePrefetch, GivesThePixelsAndLevelsOfTheDirectDecode) {
   const ImageRequest request[] = {{path.c_str(), ImageKind::PngWithLevels}};
   prefetchImages(request);
   finishPrefetching();
-  const std::unique_ptr<DecodedImage> ahead = takePrefetched(path.c_str(), ImageKind::PngWithLevels);
+  const std::unique_ptr<DecodedImage> ahead =
+      takePrefetched(path.c_str(), ImageKind::PngWithLevels);
   ASSERT_NE(ahead, nullptr);
   PngPixels direct;
   ASSERT_TRUE(decodePngFile(path.c_str(), 0, &direct));
@@ -49,7 +50,8 @@ TEST(ImagePrefetch, GivesThePixelsAndLevelsOfTheDirectDecode) {
   EXPECT_TRUE(samePixels(ahead->png, direct));
   ASSERT_TRUE(ahead->levelsPicked);
   ASSERT_EQ(ahead->levels.size(), 2u) << "2 x 1, then 1 x 1";
-  for (size_t i = 0; i < levels.size(); ++i) EXPECT_TRUE(samePixels(ahead->levels[i], levels[i])) << i;
+  for (size_t i = 0; i < levels.size(); ++i)
+    EXPECT_TRUE(samePixels(ahead->levels[i], levels[i])) << i;
   EXPECT_EQ(takePrefetched(path.c_str(), ImageKind::PngWithLevels), nullptr) << "taken once";
   EXPECT_EQ(takePrefetched(path.c_str(), ImageKind::Png), nullptr) << "never queued as that kind";
 }

@@ -68,10 +68,11 @@ Bytes grey(std::initializer_list<uint8_t> values) {
 }
 
 std::vector<PngCase> pngCases() {
-  const Bytes nineRgb = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18,
-                         19, 20, 21, 22, 23, 24, 25, 26, 27};
+  const Bytes nineRgb = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,
+                         15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27};
   return {
-      {"Rgb8", png(2, 1, PNG_COLOR_TYPE_RGB, 8, {10, 20, 30, 40, 50, 60}),
+      {"Rgb8",
+       png(2, 1, PNG_COLOR_TYPE_RGB, 8, {10, 20, 30, 40, 50, 60}),
        {10, 20, 30, 40, 50, 60}},
       {"Rgba8DiscardsAlpha", png(1, 1, PNG_COLOR_TYPE_RGBA, 8, {10, 20, 30, 0}), {10, 20, 30}},
       {"Rgb16KeepsTheHighBytes",
@@ -87,7 +88,8 @@ std::vector<PngCase> pngCases() {
        withPalette(png(3, 1, PNG_COLOR_TYPE_PALETTE, 4, {0x12, 0x00}),
                    {9, 9, 9, 200, 100, 50, 1, 2, 3}, {0, 0, 0}),
        {200, 100, 50, 1, 2, 3, 9, 9, 9}},
-      {"Palette8", withPalette(png(1, 1, PNG_COLOR_TYPE_PALETTE, 8, {1}), {0, 0, 0, 7, 8, 9}, {}),
+      {"Palette8",
+       withPalette(png(1, 1, PNG_COLOR_TYPE_PALETTE, 8, {1}), {0, 0, 0, 7, 8, 9}, {}),
        {7, 8, 9}},
       {"InterlacedRgb", interlaced(png(3, 3, PNG_COLOR_TYPE_RGB, 8, nineRgb)), nineRgb},
   };
@@ -120,11 +122,11 @@ TEST(PngGamma, FollowsTheViewingGammaRule) {
     double viewingGamma;
     Bytes expected;
   } cases[] = {
-      {0, 0, grey({0, 128, 255})},        // no viewing gamma: as stored
-      {0.5, 0, grey({0, 128, 255})},      // even when the file is tagged
-      {0, 2.2, grey({0, 128, 255})},      // untagged file on the display it was made for
-      {0, 1.0, grey({0, 56, 255})},       // a linear display darkens it
-      {1.0, 2.2, grey({0, 186, 255})},    // a linear file brightens
+      {0, 0, grey({0, 128, 255})},      // no viewing gamma: as stored
+      {0.5, 0, grey({0, 128, 255})},    // even when the file is tagged
+      {0, 2.2, grey({0, 128, 255})},    // untagged file on the display it was made for
+      {0, 1.0, grey({0, 56, 255})},     // a linear display darkens it
+      {1.0, 2.2, grey({0, 186, 255})},  // a linear file brightens
   };
   for (const Case& c : cases) {
     const Result r = decode(threeGreys(c.fileGamma), c.viewingGamma);
@@ -137,8 +139,8 @@ TEST(ViewingGammaFromEnvironment, TakesOnlyAPositiveNumber) {
   struct Case {
     const char* value;
     double expected;
-  } cases[] = {{nullptr, 0}, {"2.2", 2.2}, {"1", 1}, {"abc", 0}, {"-1", 0}, {"0", 0},
-               {"inf", 0}, {"", 0}};
+  } cases[] = {{nullptr, 0}, {"2.2", 2.2}, {"1", 1},   {"abc", 0},
+               {"-1", 0},    {"0", 0},     {"inf", 0}, {"", 0}};
   for (const Case& c : cases) {
     if (c.value == nullptr) {
       testing_support::unsetEnvironment("VIEWING_GAMMA");
@@ -166,7 +168,9 @@ Bytes flipped(Bytes file, size_t at) {
   return file;
 }
 
-Bytes prefix(const Bytes& file, size_t length) { return Bytes(file.begin(), file.begin() + long(length)); }
+Bytes prefix(const Bytes& file, size_t length) {
+  return Bytes(file.begin(), file.begin() + long(length));
+}
 
 TEST(PngDecodeFailure, RefusesBadFilesSilently) {
   const Bytes good = png_test::encodePng(png(4, 4, PNG_COLOR_TYPE_RGB, 8, Bytes(48, 90)));

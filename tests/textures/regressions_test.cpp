@@ -57,7 +57,8 @@ TEST(FuzzRegressions, EveryKeptFileGivesItsResult) {
       delete image;
     }
     PngPixels pixels;
-    EXPECT_EQ(decodePngMemory(file.bytes.get(), file.size, 0, &pixels), expected->second.png) << name;
+    EXPECT_EQ(decodePngMemory(file.bytes.get(), file.size, 0, &pixels), expected->second.png)
+        << name;
     ++files;
   }
   EXPECT_EQ(files, static_cast<int>(kKeptFiles.size())) << "every file of the table is kept";

@@ -68,8 +68,8 @@ std::string writeQuadrantBmp() {
   bmp_test::BmpSpec s;
   s.width = 2;
   s.height = 2;
-  s.pixels = bmp_test::paddedRows(
-      {concat({bgr(kRed), bgr(kGreen)}), concat({bgr(kBlue), bgr(kWhite)})});
+  s.pixels =
+      bmp_test::paddedRows({concat({bgr(kRed), bgr(kGreen)}), concat({bgr(kBlue), bgr(kWhite)})});
   return writeTemp("quadrants.bmp", bmp_test::buildBmp(s));
 }
 
@@ -129,16 +129,16 @@ TEST_F(TextureLoad, PngTopRowIsAtTZero) {
 }
 
 TEST_F(TextureLoad, BmpRowsOfNineBytesStayAligned) {
-  const uint8_t colours[6][3] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255},
+  const uint8_t colours[6][3] = {{255, 0, 0},   {0, 255, 0},   {0, 0, 255},
                                  {255, 255, 0}, {0, 255, 255}, {255, 0, 255}};
   bmp_test::BmpSpec s;
   s.width = 3;
   s.height = 2;
   s.pixels = bmp_test::paddedRows({concat({bgr(colours[0]), bgr(colours[1]), bgr(colours[2])}),
                                    concat({bgr(colours[3]), bgr(colours[4]), bgr(colours[5])})});
-  ASSERT_EQ(clock.loadBmpTexture(writeTemp("three.bmp", bmp_test::buildBmp(s)).c_str(), 0,
-                                 GL_NEAREST),
-            1);
+  ASSERT_EQ(
+      clock.loadBmpTexture(writeTemp("three.bmp", bmp_test::buildBmp(s)).c_str(), 0, GL_NEAREST),
+      1);
   drawTexturedQuad(clock.textures[0]);
   const int xs[3] = {10, 32, 53};
   for (int row = 0; row < 2; ++row) {
@@ -280,9 +280,9 @@ TEST_F(PngBind, FailureLeavesTheBindingAndMakesNoTexture) {
   const std::string paths[] = {"no_such.png", writeQuadrantBmp(), writeTemp("half.png", corrupt)};
   for (const std::string& path : paths) {
     ::testing::internal::CaptureStderr();
-    EXPECT_EQ(pngBind(path.c_str(), kPngNoMipmaps, kPngSolid, nullptr, GL_REPEAT, GL_LINEAR,
-                      GL_LINEAR),
-              0u)
+    EXPECT_EQ(
+        pngBind(path.c_str(), kPngNoMipmaps, kPngSolid, nullptr, GL_REPEAT, GL_LINEAR, GL_LINEAR),
+        0u)
         << path;
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "") << path;
     EXPECT_EQ(boundTexture(), GLint(previous)) << path;
@@ -308,11 +308,11 @@ TEST_F(PngBind, SimpleMipmapsPickPixelsDownToOneByOne) {
   s.width = 4;
   s.height = 2;
   s.rows = {200, 0, 0, 0, 0, 0, 0, 100, 0, 0, 0, 0,  // top row: red, black, green, black
-            0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+            0,   0, 0, 0, 0, 0, 0, 0,   0, 0, 0, 0};
   const std::string path = writeTemp("mips.png", png_test::encodePng(s));
-  ASSERT_NE(pngBind(path.c_str(), kPngSimpleMipmaps, kPngSolid, nullptr, GL_REPEAT, GL_LINEAR,
-                    GL_LINEAR),
-            0u);
+  ASSERT_NE(
+      pngBind(path.c_str(), kPngSimpleMipmaps, kPngSolid, nullptr, GL_REPEAT, GL_LINEAR, GL_LINEAR),
+      0u);
   EXPECT_EQ(levelWidth(1), 2);
   EXPECT_EQ(levelWidth(2), 1);
   EXPECT_EQ(textureLevel(1, 2, 1), (Bytes{200, 0, 0, 0, 100, 0}));
@@ -333,8 +333,8 @@ TEST_F(PngBind, ViewingGammaChangesTheUploadedSamples) {
   s.rows = {128};
   const std::string path = writeTemp("grey.png", png_test::encodePng(s));
   testing_support::setEnvironment("VIEWING_GAMMA", "1.0");
-  const uint32_t name = pngBind(path.c_str(), kPngNoMipmaps, kPngSolid, nullptr, GL_REPEAT,
-                                GL_LINEAR, GL_LINEAR);
+  const uint32_t name =
+      pngBind(path.c_str(), kPngNoMipmaps, kPngSolid, nullptr, GL_REPEAT, GL_LINEAR, GL_LINEAR);
   testing_support::unsetEnvironment("VIEWING_GAMMA");
   ASSERT_NE(name, 0u);
   EXPECT_EQ(textureLevel(0, 1, 1), (Bytes{56, 56, 56}));

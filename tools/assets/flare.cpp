@@ -16,7 +16,8 @@ Image radial(int size, F colourAt) {
   Image out(size, size);
   for (int y = 0; y < size; ++y)
     for (int x = 0; x < size; ++x) {
-      float dx = (float(x) + 0.5f) / float(size) * 2.0f - 1.0f, dy = (float(y) + 0.5f) / float(size) * 2.0f - 1.0f;
+      float dx = (float(x) + 0.5f) / float(size) * 2.0f - 1.0f,
+            dy = (float(y) + 0.5f) / float(size) * 2.0f - 1.0f;
       out.set(x, y, colourAt(dx, dy));
     }
   return out;
@@ -33,8 +34,8 @@ Rgb halo(float dx, float dy) {
   float rays = std::exp(-along4 * r * 38.0f) * std::exp(-r * 2.6f) * 0.9f +
                std::exp(-along8 * r * 50.0f) * std::exp(-r * 5.0f) * 0.45f;
   float ring = std::exp(-std::pow((r - 0.58f) * 22.0f, 2.0f)) * 0.12f;
-  Rgb c = Rgb{1.0f, 1.0f, 1.0f} * core + Rgb{0.45f, 0.65f, 1.0f} * glow + Rgb{0.80f, 0.90f, 1.0f} * rays +
-          Rgb{0.5f, 0.8f, 1.0f} * ring;
+  Rgb c = Rgb{1.0f, 1.0f, 1.0f} * core + Rgb{0.45f, 0.65f, 1.0f} * glow +
+          Rgb{0.80f, 0.90f, 1.0f} * rays + Rgb{0.5f, 0.8f, 1.0f} * ring;
   return c * edgeWindow(r);
 }
 
@@ -45,7 +46,8 @@ Rgb softGlow(float dx, float dy) {
 
 Rgb spark(float dx, float dy) {
   float r = std::sqrt(dx * dx + dy * dy);
-  return Rgb{1.0f, 1.0f, 1.0f} * ((std::exp(-r * r * 14.0f) * 0.8f + std::exp(-r * r * 60.0f) * 0.4f) * edgeWindow(r));
+  return Rgb{1.0f, 1.0f, 1.0f} *
+         ((std::exp(-r * r * 14.0f) * 0.8f + std::exp(-r * r * 60.0f) * 0.4f) * edgeWindow(r));
 }
 
 Rgb bodyMask(float dx, float dy) {
@@ -79,7 +81,8 @@ std::vector<Feather> growFeathers() {
     float length = 0.085f + 0.05f * std::sin(kPi * std::min(1.0f, f * 1.3f));
     float dx = std::cos(angle), dy = std::sin(angle);
     // Shorten until the feather ends inside the quad with a margin.
-    while (length > 0.02f && (a.x + dx * length < -0.19f || a.y + dy * length < -0.11f || a.y + dy * length > 0.222f))
+    while (length > 0.02f &&
+           (a.x + dx * length < -0.19f || a.y + dy * length < -0.11f || a.y + dy * length > 0.222f))
       length *= 0.97f;
     feathers.push_back({a.x, a.y, a.x + dx * length, a.y + dy * length, 0.0125f + 0.004f * f});
   }
@@ -99,7 +102,8 @@ bool wingAt(const std::vector<Feather>& feathers, float x, float y, Rgb* colour)
     float vein = std::exp(-across * across * 40.0f) * 0.35f * (1.0f - t);
     float barbs = 0.85f + 0.15f * std::sin((t * 60.0f + across * 8.0f));
     Rgb tone = mix(Rgb{0.80f, 0.95f, 1.0f}, Rgb{0.42f, 0.36f, 1.0f}, smoothstep(0.1f, 1.0f, t));
-    *colour = tone * ((1.0f - 0.45f * across * across) * barbs * (1.0f - 0.35f * t)) + Rgb{1, 1, 1} * vein;
+    *colour = tone * ((1.0f - 0.45f * across * across) * barbs * (1.0f - 0.35f * t)) +
+              Rgb{1, 1, 1} * vein;
     inside = true;
   }
   // Small coverts along the arm, brightest near the body.
@@ -112,7 +116,8 @@ bool wingAt(const std::vector<Feather>& feathers, float x, float y, Rgb* colour)
   float coverts = 0.026f * (1.0f - 0.6f * along);
   if (best < coverts) {
     float scales = noise::cellular(101, x * 4.0f, y * 4.0f, 40, 40).f1;
-    *colour = mix(Rgb{1.0f, 1.0f, 1.0f}, Rgb{0.65f, 0.85f, 1.0f}, along) * (0.8f + 0.25f * smoothstep(0.0f, 0.7f, scales));
+    *colour = mix(Rgb{1.0f, 1.0f, 1.0f}, Rgb{0.65f, 0.85f, 1.0f}, along) *
+              (0.8f + 0.25f * smoothstep(0.0f, 0.7f, scales));
     inside = true;
   }
   return inside;
@@ -148,12 +153,14 @@ std::pair<Image, Image> makeWing() {
 // --- Bark: fibres running along the tube (v), deep fissures, and a few winding branches.
 
 Rgb barkBase(float u, float v, uint32_t seed) {
-  float wu = 0.04f * noise::fbm(seed, u, v, 3, 2, 3), wv = 0.08f * noise::fbm(seed + 1, u, v, 2, 3, 3);
+  float wu = 0.04f * noise::fbm(seed, u, v, 3, 2, 3),
+        wv = 0.08f * noise::fbm(seed + 1, u, v, 2, 3, 3);
   float ridge = noise::ridged(seed + 2, u + wu, v + wv, 9, 2, 4, 0.55f);
   float fissure = smoothstep(0.35f, 0.75f, ridge);
   float fibre = noise::fbm(seed + 3, u + wu, v, 48, 4, 3) * 0.5f + 0.5f;
   float moss = smoothstep(0.55f, 0.8f, noise::fbm(seed + 4, u, v, 3, 3, 5) * 0.5f + 0.5f) * fissure;
-  Rgb bark = mix(Rgb{0.22f, 0.14f, 0.08f}, Rgb{0.78f, 0.62f, 0.44f}, fissure * (0.75f + 0.35f * fibre));
+  Rgb bark =
+      mix(Rgb{0.22f, 0.14f, 0.08f}, Rgb{0.78f, 0.62f, 0.44f}, fissure * (0.75f + 0.35f * fibre));
   return mix(bark, Rgb{0.50f, 0.62f, 0.30f}, moss * 0.55f);
 }
 
@@ -163,7 +170,8 @@ struct Branch {
   float phase;
 };
 
-Rgb barkWithBranches(float u, float v, uint32_t seed, const std::vector<Branch>& branches, Rgb wood) {
+Rgb barkWithBranches(float u, float v, uint32_t seed, const std::vector<Branch>& branches,
+                     Rgb wood) {
   Rgb c = barkBase(u, v, seed);
   for (const Branch& b : branches) {
     float cu = b.centre + b.amplitude * std::sin(2.0f * kPi * (float(b.waves) * v + b.phase));
@@ -175,7 +183,8 @@ Rgb barkWithBranches(float u, float v, uint32_t seed, const std::vector<Branch>&
     if (std::fabs(d) < w) {
       float across = d / w, round = std::sqrt(1.0f - across * across);
       float grain = 0.85f + 0.15f * noise::fbm(seed + 9, u, v, 64, 8, 2);
-      Rgb lit = wood * ((0.35f + 0.75f * round) * grain) + Rgb{0.2f, 0.18f, 0.12f} * std::pow(round, 8.0f);
+      Rgb lit = wood * ((0.35f + 0.75f * round) * grain) +
+                Rgb{0.2f, 0.18f, 0.12f} * std::pow(round, 8.0f);
       float edge = clamp01((w - std::fabs(d)) * 256.0f);
       c = mix(c, lit, edge);
     }
@@ -195,7 +204,8 @@ Rgb birchBark(float u, float v) {
   float tone = noise::fbm(111, u, v, 4, 4, 4) * 0.5f + 0.5f;
   Rgb c = mix(Rgb{0.70f, 0.68f, 0.62f}, Rgb{0.93f, 0.91f, 0.86f}, tone);
   float dash = noise::ridged(112, u, v, 4, 40, 2);
-  c = c * (1.0f - 0.55f * smoothstep(0.82f, 0.97f, dash) * smoothstep(0.4f, 0.7f, noise::value(113, u, v, 12, 24)));
+  c = c * (1.0f - 0.55f * smoothstep(0.82f, 0.97f, dash) *
+                      smoothstep(0.4f, 0.7f, noise::value(113, u, v, 12, 24)));
   float patch = smoothstep(0.62f, 0.72f, noise::fbm(114, u, v, 5, 3, 5) * 0.5f + 0.5f);
   return mix(c, Rgb{0.10f, 0.09f, 0.08f}, patch * 0.85f);
 }
@@ -211,7 +221,9 @@ std::pair<Image, Image> makeGreetings(const Fonts& fonts) {
   Image colour(kW, kH), mask(kW, kH);
   for (int y = 0; y < kH; ++y)
     for (int x = 0; x < kW; ++x) {
-      colour.set(x, y, Rgb{1.0f, 0.90f, 0.66f} * ink.grey(x, y) + Rgb{0.6f, 0.3f, 0.1f} * (glow.grey(x, y) * 0.8f));
+      colour.set(x, y,
+                 Rgb{1.0f, 0.90f, 0.66f} * ink.grey(x, y) +
+                     Rgb{0.6f, 0.3f, 0.1f} * (glow.grey(x, y) * 0.8f));
       mask.set(x, y, cut.grey(x, y) >= 0.5f ? Rgb{} : Rgb{1, 1, 1});
     }
   fadeToBorder(colour, 0.76f, 0.80f, true);
@@ -229,7 +241,8 @@ void add(Pack& pack, const std::string& name, Image image, bool drawnFlipped = f
 void addFlareFamily(Pack& pack, const Fonts& fonts) {
   auto [wing, wingMask] = makeWing();
   auto [greet, greetMask] = makeGreetings(fonts);
-  std::vector<Branch> limbs = {{0.18f, 0.05f, 0.045f, 1, 0.1f}, {0.62f, 0.09f, 0.030f, 2, 0.55f},
+  std::vector<Branch> limbs = {{0.18f, 0.05f, 0.045f, 1, 0.1f},
+                               {0.62f, 0.09f, 0.030f, 2, 0.55f},
                                {0.86f, 0.04f, 0.020f, 3, 0.3f}};
   add(pack, "maparbre1.png", barkTile(121, limbs, Rgb{0.72f, 0.52f, 0.34f}));
   add(pack, "flare.png", radial(128, halo));

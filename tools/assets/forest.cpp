@@ -37,8 +37,8 @@ float spruce(const Tree& t, float x, float y, uint32_t seed, float* side) {
   return clamp01(width - std::fabs(dx) + 0.5f);
 }
 
-std::vector<Tree> plantTrees(uint64_t seed, int count, float left, float right, float base, float minH, float maxH,
-                             bool keepMoonClear) {
+std::vector<Tree> plantTrees(uint64_t seed, int count, float left, float right, float base,
+                             float minH, float maxH, bool keepMoonClear) {
   noise::Stream rng(seed);
   std::vector<Tree> trees;
   for (int i = 0; i < count; ++i) {
@@ -54,7 +54,8 @@ Rgb nightSky(int x, int y) {
   float h = float(y) / 280.0f;
   Rgb sky = mix(Rgb{0.008f, 0.014f, 0.045f}, Rgb{0.05f, 0.08f, 0.17f}, h * h);
   float dx = float(x) - kMoonX, dy = float(y) - kMoonY, d = std::sqrt(dx * dx + dy * dy);
-  sky = sky + Rgb{0.30f, 0.34f, 0.42f} * (0.55f * std::exp(-d / 38.0f) + 0.25f * std::exp(-d / 110.0f));
+  sky = sky +
+        Rgb{0.30f, 0.34f, 0.42f} * (0.55f * std::exp(-d / 38.0f) + 0.25f * std::exp(-d / 110.0f));
   if (d < kMoonRadius + 1.0f) {
     float disc = clamp01(kMoonRadius + 0.5f - d);
     float mare = noise::fbm(92, float(x) / 64.0f, float(y) / 64.0f, 4, 4, 3);
@@ -67,21 +68,26 @@ Rgb nightSky(int x, int y) {
 void addStars(Image& picture) {
   noise::Stream rng(0x57A45u);
   for (int i = 0; i < 420; ++i) {
-    float x = rng.range(0, kWidth), y = rng.range(0, 250), b = std::pow(rng.unit(), 3.0f) * 0.9f + 0.08f;
+    float x = rng.range(0, kWidth), y = rng.range(0, 250),
+          b = std::pow(rng.unit(), 3.0f) * 0.9f + 0.08f;
     Rgb tint = mix(Rgb{0.75f, 0.82f, 1.0f}, Rgb{1.0f, 0.92f, 0.8f}, rng.unit());
     for (int py = int(y) - 1; py <= int(y) + 1; ++py)
       for (int px = int(x) - 1; px <= int(x) + 1; ++px) {
         if (px < 0 || py < 0 || px >= kWidth || py >= kHeight) continue;
-        float d2 = (float(px) + 0.5f - x) * (float(px) + 0.5f - x) + (float(py) + 0.5f - y) * (float(py) + 0.5f - y);
+        float d2 = (float(px) + 0.5f - x) * (float(px) + 0.5f - x) +
+                   (float(py) + 0.5f - y) * (float(py) + 0.5f - y);
         picture.add(px, py, tint * (b * std::exp(-d2 * 2.2f)));
       }
   }
 }
 
-void paintTrees(Image& picture, Image* solid, const std::vector<Tree>& trees, uint32_t seed, Rgb colour, Rgb moonlit) {
+void paintTrees(Image& picture, Image* solid, const std::vector<Tree>& trees, uint32_t seed,
+                Rgb colour, Rgb moonlit) {
   for (const Tree& t : trees)
-    for (int y = std::max(0, int(t.base - t.height) - 1); y <= std::min(kHeight - 1, int(t.base) + 1); ++y)
-      for (int x = std::max(0, int(t.x - t.halfWidth) - 2); x <= std::min(kWidth - 1, int(t.x + t.halfWidth) + 2); ++x) {
+    for (int y = std::max(0, int(t.base - t.height) - 1);
+         y <= std::min(kHeight - 1, int(t.base) + 1); ++y)
+      for (int x = std::max(0, int(t.x - t.halfWidth) - 2);
+           x <= std::min(kWidth - 1, int(t.x + t.halfWidth) + 2); ++x) {
         float side = 0;
         float c = spruce(t, float(x) + 0.5f, float(y) + 0.5f, seed, &side);
         if (c <= 0) continue;
@@ -102,15 +108,19 @@ Image paintLand(Image& foreground) {
     for (int y = 0; y < kHeight; ++y) {
       float c = clamp01(float(y) + 0.5f - hills);
       float haze = smoothstep(hills, hills + 40.0f, float(y));
-      picture.set(x, y, mix(picture.rgb(x, y), mix(Rgb{0.07f, 0.09f, 0.16f}, Rgb{0.04f, 0.05f, 0.10f}, haze), c));
+      picture.set(
+          x, y,
+          mix(picture.rgb(x, y), mix(Rgb{0.07f, 0.09f, 0.16f}, Rgb{0.04f, 0.05f, 0.10f}, haze), c));
     }
   }
-  paintTrees(picture, nullptr, plantTrees(11, 60, -10, 522, 262, 14, 34, true), 94, Rgb{0.045f, 0.06f, 0.11f},
-             Rgb{0.03f, 0.04f, 0.06f});
-  paintTrees(picture, nullptr, plantTrees(12, 26, -20, 532, 277, 50, 150, true), 95, Rgb{0.018f, 0.026f, 0.05f},
-             Rgb{0.10f, 0.13f, 0.20f});
-  std::vector<Tree> framing = {{30, 400, 400, 72}, {96, 395, 330, 52}, {472, 405, 390, 68}, {428, 398, 250, 40}};
-  paintTrees(picture, &foreground, framing, 96, Rgb{0.006f, 0.008f, 0.016f}, Rgb{0.07f, 0.09f, 0.14f});
+  paintTrees(picture, nullptr, plantTrees(11, 60, -10, 522, 262, 14, 34, true), 94,
+             Rgb{0.045f, 0.06f, 0.11f}, Rgb{0.03f, 0.04f, 0.06f});
+  paintTrees(picture, nullptr, plantTrees(12, 26, -20, 532, 277, 50, 150, true), 95,
+             Rgb{0.018f, 0.026f, 0.05f}, Rgb{0.10f, 0.13f, 0.20f});
+  std::vector<Tree> framing = {
+      {30, 400, 400, 72}, {96, 395, 330, 52}, {472, 405, 390, 68}, {428, 398, 250, 40}};
+  paintTrees(picture, &foreground, framing, 96, Rgb{0.006f, 0.008f, 0.016f},
+             Rgb{0.07f, 0.09f, 0.14f});
   return picture;
 }
 
@@ -157,7 +167,8 @@ void addWater(Pack& pack) {
     for (int x = 0; x < kSide; ++x) {
       float level = 0, froth = 0;
       for (int s = 0; s < 4; ++s) {
-        float u = (float(2 * x + s % 2) + 0.5f) / 512.0f, v = (float(2 * y + s / 2) + 0.5f) / 512.0f;
+        float u = (float(2 * x + s % 2) + 0.5f) / 512.0f,
+              v = (float(2 * y + s / 2) + 0.5f) / 512.0f;
         level += seaLevel(u, v) * 0.25f;
         froth += foamLevel(u, v) * 0.25f;
       }
@@ -180,7 +191,8 @@ void addForestFamily(Pack& pack) {
   paintLake(picture, foreground, lake);
   for (int row = 1; row <= 3; ++row)
     for (int column = 1; column <= 4; ++column)
-      pack.files.push_back({"foret" + std::to_string(row) + std::to_string(column) + ".bmp", "forest", FileKind::Bmp24,
+      pack.files.push_back({"foret" + std::to_string(row) + std::to_string(column) + ".bmp",
+                            "forest", FileKind::Bmp24,
                             crop(picture, (column - 1) * kTile, (row - 1) * kTile, kTile, kTile)});
   // Rows 1 and 2 share one mask: black, the tiles cover the water completely there.
   pack.files.push_back({"foretmask11.bmp", "forest", FileKind::Bmp1, Image(kTile, kTile, 1)});

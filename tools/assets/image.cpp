@@ -82,7 +82,8 @@ Image dilate(const Image& grey, float radius) {
       float m = 0;
       for (auto [dx, dy] : disc) {
         int sx = x + dx, sy = y + dy;
-        if (sx >= 0 && sy >= 0 && sx < grey.width && sy < grey.height) m = std::max(m, grey.grey(sx, sy));
+        if (sx >= 0 && sy >= 0 && sx < grey.width && sy < grey.height)
+          m = std::max(m, grey.grey(sx, sy));
       }
       out.grey(x, y) = m;
     }

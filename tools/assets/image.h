@@ -29,7 +29,8 @@ struct Image {
   std::vector<float> data;
 
   Image() = default;
-  Image(int w, int h, int c = 3) : width(w), height(h), channels(c), data(size_t(w) * h * c, 0.0f) {}
+  Image(int w, int h, int c = 3)
+      : width(w), height(h), channels(c), data(size_t(w) * h * c, 0.0f) {}
 
   float* at(int x, int y) { return &data[(size_t(y) * width + x) * channels]; }
   const float* at(int x, int y) const { return &data[(size_t(y) * width + x) * channels]; }

@@ -16,10 +16,14 @@ namespace {
 bool writeAsset(const std::string& dir, const Asset& a, std::string* error) {
   std::string path = dir + "/" + a.name;
   switch (a.kind) {
-    case FileKind::Png: return writePng(path, a.image, error);
-    case FileKind::Bmp24: return writeBmp24(path, a.image, error);
-    case FileKind::Bmp8: return writeBmp8(path, a.image.width, a.image.height, a.indices, a.palette, error);
-    case FileKind::Bmp1: return writeBmp1(path, a.image, error);
+    case FileKind::Png:
+      return writePng(path, a.image, error);
+    case FileKind::Bmp24:
+      return writeBmp24(path, a.image, error);
+    case FileKind::Bmp8:
+      return writeBmp8(path, a.image.width, a.image.height, a.indices, a.palette, error);
+    case FileKind::Bmp1:
+      return writeBmp1(path, a.image, error);
   }
   return false;
 }
@@ -67,7 +71,8 @@ int main(int argc, char** argv) {
   Image icon = makeIcon(pack);
   if (!writePng(dir + "/tamsirel.png", icon, &error)) return failWith(error);
   pack.views.push_back({"tamsirel.png", "package", FileKind::Png, std::move(icon)});
-  if (!writePng(dir + "/preview.png", makeContactSheet(pack, fonts), &error)) return failWith(error);
+  if (!writePng(dir + "/preview.png", makeContactSheet(pack, fonts), &error))
+    return failWith(error);
 
   music.join();
   if (!musicWritten) return failWith("cannot write the soundtrack tamsirel.mp3: " + musicError);

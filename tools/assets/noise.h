@@ -16,9 +16,9 @@ class Stream {
  public:
   explicit Stream(uint64_t seed) : state_(seed) {}
   uint64_t next();
-  float unit();                        // [0, 1)
-  float range(float lo, float hi);     // [lo, hi)
-  int below(int n);                    // 0 .. n-1
+  float unit();                     // [0, 1)
+  float range(float lo, float hi);  // [lo, hi)
+  int below(int n);                 // 0 .. n-1
 
  private:
   uint64_t state_;
@@ -32,12 +32,13 @@ float value(uint32_t seed, float u, float v, int cellsX, int cellsY);
 // normalised to about -1 .. 1.
 float fbm(uint32_t seed, float u, float v, int cellsX, int cellsY, int octaves, float gain = 0.5f);
 // Ridged octaves (1 - |noise|, sharpened): thin crests, 0 .. 1.
-float ridged(uint32_t seed, float u, float v, int cellsX, int cellsY, int octaves, float gain = 0.5f);
+float ridged(uint32_t seed, float u, float v, int cellsX, int cellsY, int octaves,
+             float gain = 0.5f);
 
 // Periodic cellular noise: one jittered feature point per cell of a `cellsX` x `cellsY` grid.
 struct Cell {
-  float f1 = 0;  // distance to the nearest point, in cell units
-  float f2 = 0;  // distance to the second nearest
+  float f1 = 0;     // distance to the nearest point, in cell units
+  float f2 = 0;     // distance to the second nearest
   uint32_t id = 0;  // hash of the nearest point's cell, stable across the tile's wrap
 };
 Cell cellular(uint32_t seed, float u, float v, int cellsX, int cellsY);

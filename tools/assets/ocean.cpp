@@ -16,7 +16,8 @@ template <typename F>
 Image tile(int size, F colourAt) {
   Image out(size, size);
   for (int y = 0; y < size; ++y)
-    for (int x = 0; x < size; ++x) out.set(x, y, colourAt(float(x) / float(size), float(y) / float(size)));
+    for (int x = 0; x < size; ++x)
+      out.set(x, y, colourAt(float(x) / float(size), float(y) / float(size)));
   return out;
 }
 
@@ -65,11 +66,15 @@ float foamLevel(float u, float v) {
   return clamp01(std::pow(streak, 7.0f) * patches * 1.6f + fleck * patches * 0.8f);
 }
 
-Rgb foamColour(float level) { return mix(Rgb{0.55f, 0.85f, 0.95f}, Rgb{1.0f, 1.0f, 1.0f}, level) * level; }
+Rgb foamColour(float level) {
+  return mix(Rgb{0.55f, 0.85f, 0.95f}, Rgb{1.0f, 1.0f, 1.0f}, level) * level;
+}
 
 void addOceanFamily(Pack& pack) {
-  addTile(pack, "mapocean.png", tile(kSize, [](float u, float v) { return seaColour(seaLevel(u, v)); }));
-  addTile(pack, "mapecume2.png", tile(kSize, [](float u, float v) { return foamColour(foamLevel(u, v)); }));
+  addTile(pack, "mapocean.png",
+          tile(kSize, [](float u, float v) { return seaColour(seaLevel(u, v)); }));
+  addTile(pack, "mapecume2.png",
+          tile(kSize, [](float u, float v) { return foamColour(foamLevel(u, v)); }));
   addTile(pack, "mapnuage.png", tile(kSize, cloudColour));
   addTile(pack, "mapbrume2.png", tile(kSize, mistColour));
 }

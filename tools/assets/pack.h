@@ -12,8 +12,12 @@
 enum class FileKind { Png, Bmp24, Bmp8, Bmp1 };
 
 struct Asset {
-  Asset(std::string fileName, std::string familyName, FileKind fileKind, Image picture, bool flipped = false)
-      : name(std::move(fileName)), family(std::move(familyName)), kind(fileKind), image(std::move(picture)),
+  Asset(std::string fileName, std::string familyName, FileKind fileKind, Image picture,
+        bool flipped = false)
+      : name(std::move(fileName)),
+        family(std::move(familyName)),
+        kind(fileKind),
+        image(std::move(picture)),
         drawnFlipped(flipped) {}
 
   std::string name;
@@ -22,13 +26,13 @@ struct Asset {
   Image image;  // as stored: row 0 is the file's first PNG row, or a BMP's top row
   // The demo draws this PNG with its first row at the bottom of the quad; the sheet flips it back.
   bool drawnFlipped = false;
-  std::vector<uint8_t> indices;                    // FileKind::Bmp8 only
-  std::vector<std::array<uint8_t, 3>> palette;     // FileKind::Bmp8 only
+  std::vector<uint8_t> indices;                 // FileKind::Bmp8 only
+  std::vector<std::array<uint8_t, 3>> palette;  // FileKind::Bmp8 only
 };
 
 struct Pack {
-  std::vector<Asset> files;     // read by the demo
-  std::vector<Asset> views;     // assembled pictures for the contact sheet only (not written)
+  std::vector<Asset> files;  // read by the demo
+  std::vector<Asset> views;  // assembled pictures for the contact sheet only (not written)
   const Asset* find(const std::string& name) const;
 };
 

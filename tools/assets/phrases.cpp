@@ -7,8 +7,9 @@
 namespace {
 
 constexpr int kSize = 512;
-const char* const kPhrases[7] = {"listen", "the sea is speaking", "of stone", "of trees",
-                                 "of a light", "that never lands", "thank you for watching"};
+const char* const kPhrases[7] = {
+    "listen",           "the sea is speaking",   "of stone", "of trees", "of a light",
+    "that never lands", "thank you for watching"};
 
 Image phraseImage(const Image& coverage) {
   Image ink(kSize, kSize, 1);
@@ -32,11 +33,13 @@ void addPhraseFamily(Pack& pack, const Fonts& fonts) {
   auto tracking = [](int size) { return float(size) * 0.10f; };
   int widest = 0;
   for (const char* phrase : kPhrases)
-    widest = std::max(widest, fonts.regular.renderLine(phrase, kTrialSize, tracking(kTrialSize)).width);
+    widest =
+        std::max(widest, fonts.regular.renderLine(phrase, kTrialSize, tracking(kTrialSize)).width);
   int size = int(float(kTrialSize) * 0.70f * float(kSize) / float(widest));
   for (int i = 0; i < 7; ++i) {
     Image line = fonts.regular.renderLine(kPhrases[i], size, tracking(size));
-    Asset asset{"phrase" + std::to_string(i + 1) + ".png", "phrases", FileKind::Png, phraseImage(line)};
+    Asset asset{"phrase" + std::to_string(i + 1) + ".png", "phrases", FileKind::Png,
+                phraseImage(line)};
     asset.drawnFlipped = true;
     pack.files.push_back(std::move(asset));
   }

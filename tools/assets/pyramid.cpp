@@ -23,7 +23,8 @@ std::vector<Course> layCourses() {
   for (Course& c : courses) {
     std::vector<float> widths;
     float sum = 0;
-    while (sum < float(kStone) - 30.0f) widths.push_back(rng.range(36.0f, 84.0f)), sum += widths.back();
+    while (sum < float(kStone) - 30.0f)
+      widths.push_back(rng.range(36.0f, 84.0f)), sum += widths.back();
     c.offset = rng.below(kStone);
     c.edges.push_back(0);
     float at = 0;
@@ -44,7 +45,8 @@ Rgb stoneColour(const std::vector<Course>& courses, int x, int y) {
   float edge = float(std::min({lx, width - 1 - lx, ly, kCourse - 1 - ly})) +
                1.2f * noise::fbm(61, u, v, 16, 16, 2);
   float body = smoothstep(1.0f, 4.5f, edge);
-  float bevel = (ly < 5 ? 0.12f * (1.0f - float(ly) / 5.0f) : 0.0f) - (ly > kCourse - 6 ? 0.16f : 0.0f);
+  float bevel =
+      (ly < 5 ? 0.12f * (1.0f - float(ly) / 5.0f) : 0.0f) - (ly > kCourse - 6 ? 0.16f : 0.0f);
   float tone = 0.86f + 0.22f * noise::hashUnit(62, y / kCourse, int(block));
   float strata = 0.06f * std::sin(v * 2.0f * kPi * 48.0f + 3.0f * noise::fbm(63, u, v, 4, 4, 3));
   float grain = 0.10f * noise::fbm(64, u, v, 32, 32, 3);
@@ -52,7 +54,8 @@ Rgb stoneColour(const std::vector<Course>& courses, int x, int y) {
   float pit = 0.18f * (1.0f - smoothstep(0.0f, 0.18f, pits.f1)) * float(pits.id % 3 == 0);
   float crack = 0.25f * smoothstep(0.93f, 0.99f, noise::ridged(66, u, v, 6, 6, 2));
   float stain = 0.12f * smoothstep(0.2f, 0.8f, noise::fbm(67, u, v, 3, 3, 4) * 0.5f + 0.5f);
-  Rgb sandstone = mix(Rgb{0.86f, 0.68f, 0.44f}, Rgb{0.78f, 0.55f, 0.36f}, noise::hashUnit(68, int(block), y / kCourse));
+  Rgb sandstone = mix(Rgb{0.86f, 0.68f, 0.44f}, Rgb{0.78f, 0.55f, 0.36f},
+                      noise::hashUnit(68, int(block), y / kCourse));
   Rgb stone = sandstone * (tone + strata + grain + bevel - pit - crack - stain);
   Rgb mortar = Rgb{0.42f, 0.34f, 0.24f} * (0.9f + grain);
   return mix(mortar, stone, body);
@@ -73,14 +76,17 @@ Rgb sandColour(float u, float v) {
 Rgb skyColour(float u, float h) {
   // h: 0 at the horizon (first row) to 1 at the top rim.
   Rgb haze{0.93f, 0.93f, 0.90f}, middle{0.55f, 0.74f, 0.95f}, zenith{0.10f, 0.28f, 0.68f};
-  Rgb sky = h < 0.35f ? mix(haze, middle, smoothstep(0.0f, 0.35f, h)) : mix(middle, zenith, smoothstep(0.35f, 1.0f, h));
+  Rgb sky = h < 0.35f ? mix(haze, middle, smoothstep(0.0f, 0.35f, h))
+                      : mix(middle, zenith, smoothstep(0.35f, 1.0f, h));
   float sunU = 0.30f, du = std::fabs(u - sunU);
   du = std::min(du, 1.0f - du) * 6.25f;  // the cylinder is 6.25 times as wide as it is tall
   float dh = h - 0.42f;
-  sky = sky + Rgb{1.0f, 0.9f, 0.7f} * (0.30f * std::exp(-(du * du + dh * dh) * 90.0f) + 0.5f * std::exp(-(du * du + dh * dh) * 900.0f));
+  sky = sky + Rgb{1.0f, 0.9f, 0.7f} * (0.30f * std::exp(-(du * du + dh * dh) * 90.0f) +
+                                       0.5f * std::exp(-(du * du + dh * dh) * 900.0f));
   // Low heaped clouds near the horizon and thin streaks higher up.
   float heap = noise::fbm(81, u, h, 14, 9, 6, 0.55f) * 0.5f + 0.5f;
-  float low = smoothstep(0.52f, 0.72f, heap) * smoothstep(0.02f, 0.12f, h) * (1.0f - smoothstep(0.35f, 0.6f, h));
+  float low = smoothstep(0.52f, 0.72f, heap) * smoothstep(0.02f, 0.12f, h) *
+              (1.0f - smoothstep(0.35f, 0.6f, h));
   float lit = clamp01(0.55f + 1.5f * (noise::fbm(82, u, h, 28, 18, 3) * 0.5f) + 0.6f * (h - 0.15f));
   Rgb cloud = mix(Rgb{0.62f, 0.66f, 0.74f}, Rgb{1.0f, 1.0f, 1.0f}, lit);
   sky = mix(sky, cloud, low);

@@ -24,28 +24,37 @@ void stamp(Image& target, const Image& source, float x0, float y0, float w, floa
     for (int x = std::max(0, int(x0)); x < std::min(target.width, int(x0 + w) + 1); ++x) {
       float sx = (float(x) + 0.5f - x0) / w * float(source.width) - 0.5f;
       float sy = (float(y) + 0.5f - y0) / h * float(source.height) - 0.5f;
-      if (sx < -0.5f || sy < -0.5f || sx > float(source.width) - 0.5f || sy > float(source.height) - 0.5f) continue;
-      Rgb s = sampleClamped(source, std::clamp(sx, 0.0f, float(source.width - 1)), std::clamp(sy, 0.0f, float(source.height - 1)));
+      if (sx < -0.5f || sy < -0.5f || sx > float(source.width) - 0.5f ||
+          sy > float(source.height) - 0.5f)
+        continue;
+      Rgb s = sampleClamped(source, std::clamp(sx, 0.0f, float(source.width - 1)),
+                            std::clamp(sy, 0.0f, float(source.height - 1)));
       target.set(x, y, blend(target.rgb(x, y), s));
     }
 }
 
 const char* kindName(FileKind kind) {
   switch (kind) {
-    case FileKind::Png: return "PNG RGB";
-    case FileKind::Bmp24: return "BMP 24-bit";
-    case FileKind::Bmp8: return "BMP 8-bit paletted";
-    case FileKind::Bmp1: return "BMP 1-bit";
+    case FileKind::Png:
+      return "PNG RGB";
+    case FileKind::Bmp24:
+      return "BMP 24-bit";
+    case FileKind::Bmp8:
+      return "BMP 8-bit paletted";
+    case FileKind::Bmp1:
+      return "BMP 1-bit";
   }
   return "";
 }
 
-void label(Image& sheet, const Font& font, const std::string& text, int x, int y, int size, Rgb colour) {
+void label(Image& sheet, const Font& font, const std::string& text, int x, int y, int size,
+           Rgb colour) {
   Image ink = font.renderLine(text, size);
   for (int sy = 0; sy < ink.height; ++sy)
     for (int sx = 0; sx < ink.width; ++sx) {
       int tx = x + sx, ty = y + sy;
-      if (tx < sheet.width && ty < sheet.height) sheet.set(tx, ty, mix(sheet.rgb(tx, ty), colour, ink.grey(sx, sy)));
+      if (tx < sheet.width && ty < sheet.height)
+        sheet.set(tx, ty, mix(sheet.rgb(tx, ty), colour, ink.grey(sx, sy)));
     }
 }
 
@@ -59,7 +68,8 @@ struct Cell {
 
 Image makeIcon(const Pack& pack) {
   constexpr int kSize = 256;
-  constexpr float kScale = 520.0f, kCentre = 128.0f, kWingOpen = 0.80f;  // pixels per unit; cos of the flap
+  constexpr float kScale = 520.0f, kCentre = 128.0f,
+                  kWingOpen = 0.80f;  // pixels per unit; cos of the flap
   Image icon(kSize, kSize);
   for (int y = 0; y < kSize; ++y)
     for (int x = 0; x < kSize; ++x) {
@@ -71,7 +81,8 @@ Image makeIcon(const Pack& pack) {
   auto place = [&](const char* name, float half, auto blend, float gain) {
     Image src = asShown(*pack.find(name));
     for (float& v : src.data) v *= gain;
-    stamp(icon, src, kCentre - half * kScale, kCentre - half * kScale, 2 * half * kScale, 2 * half * kScale, blend);
+    stamp(icon, src, kCentre - half * kScale, kCentre - half * kScale, 2 * half * kScale,
+          2 * half * kScale, blend);
   };
   place("flare2.png", 0.17f, add, 0.45f);
   place("flare_mask.png", 0.1f, multiply, 1.0f);
@@ -98,17 +109,22 @@ Image makeContactSheet(const Pack& pack, const Fonts& fonts) {
       {"phrases", "Ocean: phrases 1-7 (512)"},
       {"logo", "Ocean: logo tiles, groups 1-3 (128), and each group assembled"},
       {"pyramid", "Pyramid: stone (256, repeat), sand (512, repeat), sky panorama (1024 x 256)"},
-      {"forest", "Forest: tiles and masks (128), water BMPs (256), picture and lake mask assembled"},
+      {"forest",
+       "Forest: tiles and masks (128), water BMPs (256), picture and lake mask assembled"},
       {"final", "Final scene: barks, halo, wing, masks, glows, spark, greetings"},
       {"package", "Packaging (not read by the demo): application icon"}};
   std::map<std::string, std::vector<Cell>> cells;
   for (const Asset& a : pack.files) {
     int h = a.image.width >= 512 || a.image.height >= 256 ? 160 : 128;
-    cells[a.family].push_back({&a, std::to_string(a.image.width) + " x " + std::to_string(a.image.height) + " " + kindName(a.kind), h});
+    cells[a.family].push_back({&a,
+                               std::to_string(a.image.width) + " x " +
+                                   std::to_string(a.image.height) + " " + kindName(a.kind),
+                               h});
   }
   for (const Asset& a : pack.views) {
     bool written = a.name.ends_with(".png");
-    std::string caption = written ? std::to_string(a.image.width) + " x " + std::to_string(a.image.height) + " PNG RGB"
+    std::string caption = written ? std::to_string(a.image.width) + " x " +
+                                        std::to_string(a.image.height) + " PNG RGB"
                                   : "assembled, as drawn";
     cells[a.family].push_back({&a, caption, written ? 128 : 200});
   }
@@ -118,8 +134,9 @@ Image makeContactSheet(const Pack& pack, const Fonts& fonts) {
   for (int pass = 0; pass < 2; ++pass) {
     int y = 60;
     if (pass == 1) {
-      label(sheet, fonts.bold, "tamsirel asset pack: every image as the demo draws it (PNG quads upright)", kPad, 16, 22,
-            Rgb{0.95f, 0.95f, 0.95f});
+      label(sheet, fonts.bold,
+            "tamsirel asset pack: every image as the demo draws it (PNG quads upright)", kPad, 16,
+            22, Rgb{0.95f, 0.95f, 0.95f});
     }
     for (const auto& [family, title] : families) {
       if (pass == 1) label(sheet, fonts.bold, title, kPad, y, 16, Rgb{0.9f, 0.8f, 0.5f});
@@ -127,15 +144,18 @@ Image makeContactSheet(const Pack& pack, const Fonts& fonts) {
       int x = kPad, rowHeight = 0;
       for (const Cell& c : cells[family]) {
         Image shown = asShown(*c.asset);
-        int th = c.thumbHeight, tw = int(std::lround(float(shown.width) * float(th) / float(shown.height)));
-        if (tw > 640) tw = 640, th = int(std::lround(float(shown.height) * 640.0f / float(shown.width)));
+        int th = c.thumbHeight,
+            tw = int(std::lround(float(shown.width) * float(th) / float(shown.height)));
+        if (tw > 640)
+          tw = 640, th = int(std::lround(float(shown.height) * 640.0f / float(shown.width)));
         int cw = std::max(tw, 7 * int(std::max(c.asset->name.size(), c.caption.size() * 6 / 7)));
         if (x + cw > kWidth - kPad) x = kPad, y += rowHeight + kPad, rowHeight = 0;
         if (pass == 1) {
           for (int fy = y - 1; fy <= y + th; ++fy)
             for (int fx = x - 1; fx <= x + tw; ++fx)
               if (fy >= 0 && fx >= 0) sheet.set(fx, fy, Rgb{0.35f, 0.35f, 0.38f});
-          stamp(sheet, shown, float(x), float(y), float(tw), float(th), [](Rgb, Rgb s) { return s; });
+          stamp(sheet, shown, float(x), float(y), float(tw), float(th),
+                [](Rgb, Rgb s) { return s; });
           label(sheet, fonts.regular, c.asset->name, x, y + th + 6, 13, Rgb{0.92f, 0.92f, 0.92f});
           label(sheet, fonts.regular, c.caption, x, y + th + 22, 11, Rgb{0.62f, 0.66f, 0.72f});
         }

@@ -32,7 +32,8 @@ Image Font::renderLine(const std::string& text, int pixelSize, float tracking) c
   FT_Face face = FT_Face(face_);
   FT_Set_Pixel_Sizes(face, 0, FT_UInt(pixelSize));
   int margin = pixelSize;
-  Image canvas(int(float(text.size()) * (float(pixelSize) + tracking)) + 2 * margin, pixelSize * 3, 1);
+  Image canvas(int(float(text.size()) * (float(pixelSize) + tracking)) + 2 * margin, pixelSize * 3,
+               1);
   float penX = float(margin);
   int baseline = pixelSize * 2;
   FT_UInt previous = 0;

@@ -54,7 +54,8 @@ std::vector<uint8_t> bmpHeaders(int width, int height, int bits, int colours, si
 bool writeAll(const std::string& path, const std::vector<uint8_t>& bytes, std::string* error) {
   File f(std::fopen(path.c_str(), "wb"));
   if (!f) return fail(error, "cannot create " + path);
-  if (std::fwrite(bytes.data(), 1, bytes.size(), f.get()) != bytes.size()) return fail(error, "cannot write " + path);
+  if (std::fwrite(bytes.data(), 1, bytes.size(), f.get()) != bytes.size())
+    return fail(error, "cannot write " + path);
   return true;
 }
 
@@ -74,8 +75,8 @@ bool encodePng(FILE* f, int width, int height, png_bytep* rows) {
   }
   png_init_io(png, f);
   png_set_compression_level(png, 6);
-  png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8, PNG_COLOR_TYPE_RGB,
+               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
   png_write_image(png, rows);
   png_write_end(png, nullptr);
@@ -91,7 +92,8 @@ bool writePng(const std::string& path, const Image& image, std::string* error) {
   std::vector<uint8_t> bytes = toRgbBytes(image);
   std::vector<png_bytep> rows(size_t(image.height));
   for (int y = 0; y < image.height; ++y) rows[size_t(y)] = &bytes[size_t(y) * image.width * 3];
-  if (!encodePng(f.get(), image.width, image.height, rows.data())) return fail(error, "libpng failed writing " + path);
+  if (!encodePng(f.get(), image.width, image.height, rows.data()))
+    return fail(error, "libpng failed writing " + path);
   if (std::fflush(f.get()) != 0) return fail(error, "cannot write " + path);
   return true;
 }
@@ -117,7 +119,8 @@ bool writeBmp8(const std::string& path, int width, int height, const std::vector
   size_t row = paddedRow(size_t(width));
   std::vector<uint8_t> out = bmpHeaders(width, height, 8, 256, row);
   for (int i = 0; i < 256; ++i) {
-    std::array<uint8_t, 3> c = i < int(palette.size()) ? palette[size_t(i)] : std::array<uint8_t, 3>{0, 0, 0};
+    std::array<uint8_t, 3> c =
+        i < int(palette.size()) ? palette[size_t(i)] : std::array<uint8_t, 3>{0, 0, 0};
     out.insert(out.end(), {c[2], c[1], c[0], 0});
   }
   for (int y = height - 1; y >= 0; --y) {

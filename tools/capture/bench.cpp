@@ -60,14 +60,16 @@ double meanAfterFirst(const std::vector<double>& times) {
 }
 
 void printStats(const FrameStats& s) {
-  std::printf("\"first_ms\": %.3f, \"median_ms\": %.3f, \"p99_ms\": %.3f, \"max_ms\": %.3f, "
-              "\"stutters\": %d",
-              s.first, s.median, s.p99, s.max, s.stutters);
+  std::printf(
+      "\"first_ms\": %.3f, \"median_ms\": %.3f, \"p99_ms\": %.3f, \"max_ms\": %.3f, "
+      "\"stutters\": %d",
+      s.first, s.median, s.p99, s.max, s.stutters);
 }
 
 void printRatios(const FrameStats& s, const FrameStats& empty) {
-  std::printf(", \"first_over_median\": %.2f, \"p99_over_median\": %.2f, \"median_over_empty\": %.2f",
-              s.first / s.median, s.p99 / s.median, s.median / empty.median);
+  std::printf(
+      ", \"first_over_median\": %.2f, \"p99_over_median\": %.2f, \"median_over_empty\": %.2f",
+      s.first / s.median, s.p99 / s.median, s.median / empty.median);
 }
 
 struct SceneFigures {
@@ -90,9 +92,10 @@ void printScene(const SceneFigures& s, const FrameStats& empty) {
   std::printf("}");
 }
 
-void printReport(int width, int height, const FrameStats& empty, const std::vector<SceneFigures>& scenes) {
-  std::printf("{\n  \"size\": \"%dx%d\", \"frames\": %d, \"renderer\": \"%s\",\n  \"empty\": {", width,
-              height, kBenchFrames, reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+void printReport(int width, int height, const FrameStats& empty,
+                 const std::vector<SceneFigures>& scenes) {
+  std::printf("{\n  \"size\": \"%dx%d\", \"frames\": %d, \"renderer\": \"%s\",\n  \"empty\": {",
+              width, height, kBenchFrames, reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
   printStats(empty);
   std::printf("},\n  \"scenes\": [\n");
   for (size_t i = 0; i < scenes.size(); ++i) {

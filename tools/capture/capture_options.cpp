@@ -18,7 +18,8 @@ const char kUsage[] =
     "  --video FILE --duration MS every frame as an mp4 or mkv video with the soundtrack\n"
     "                             (--frames and --video may be given together)\n"
     "  --bench                    wall-clock times of each scene's initialisation and frames\n"
-    "                             (scene time still 1000/N ms a frame), as JSON on standard output\n";
+    "                             (scene time still 1000/N ms a frame), as JSON on standard "
+    "output\n";
 
 bool parseInt(std::string_view text, int64_t low, int64_t high, int64_t* value) {
   int64_t v = 0;
@@ -63,11 +64,13 @@ bool parseShot(std::string_view text, const Scene* scenes, Shot* shot) {
 }
 
 bool endsWith(const std::string& text, std::string_view suffix) {
-  return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+  return text.size() >= suffix.size() &&
+         text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
 bool takesValue(std::string_view name) {
-  for (std::string_view known : {"--assets", "--size", "--fps", "--shot", "--frames", "--video", "--duration"}) {
+  for (std::string_view known :
+       {"--assets", "--size", "--fps", "--shot", "--frames", "--video", "--duration"}) {
     if (name == known) return true;
   }
   return false;
@@ -90,18 +93,24 @@ bool takeOption(std::string_view name, std::string_view value, const Scene* scen
     if (!parseSize(value, o)) *error = "--size wants WxH, at most 3840x2160";
   } else if (name == "--fps") {
     given->fps = true;
-    if (parseInt(value, 1, kMaxFps, &n)) o->fps = static_cast<int>(n);
-    else *error = "--fps wants a whole number from 1 to 1000";
+    if (parseInt(value, 1, kMaxFps, &n))
+      o->fps = static_cast<int>(n);
+    else
+      *error = "--fps wants a whole number from 1 to 1000";
   } else if (name == "--shot") {
     Shot shot;
-    if (parseShot(value, scenes, &shot)) o->shots.push_back(shot);
-    else *error = "--shot wants SCENE:MS:FILE with SCENE ocean, pyramid, forest or final";
+    if (parseShot(value, scenes, &shot))
+      o->shots.push_back(shot);
+    else
+      *error = "--shot wants SCENE:MS:FILE with SCENE ocean, pyramid, forest or final";
   } else if (name == "--frames") {
     o->framesDir = std::filesystem::absolute(std::string(value)).string();
   } else if (name == "--duration") {
     given->duration = true;
-    if (parseInt(value, 1, INT32_MAX, &n)) o->durationMs = n;
-    else *error = "--duration wants a positive number of milliseconds";
+    if (parseInt(value, 1, INT32_MAX, &n))
+      o->durationMs = n;
+    else
+      *error = "--duration wants a positive number of milliseconds";
   } else {  // --video
     o->videoFile = std::filesystem::absolute(std::string(value)).string();
   }
@@ -120,12 +129,15 @@ bool chooseMode(const Given& given, CaptureOptions* o, std::string* error) {
   } else if (stream != given.duration) {
     *error = stream ? "--frames and --video need --duration (the final scene has no end)"
                     : "--duration goes with --frames or --video";
-  } else if (!o->videoFile.empty() && !endsWith(o->videoFile, ".mp4") && !endsWith(o->videoFile, ".mkv")) {
+  } else if (!o->videoFile.empty() && !endsWith(o->videoFile, ".mp4") &&
+             !endsWith(o->videoFile, ".mkv")) {
     *error = "--video writes a .mp4 or .mkv file";
   } else if (!o->videoFile.empty() && (o->width % 2 != 0 || o->height % 2 != 0)) {
     *error = "--video needs an even width and height";
   } else {
-    o->mode = !o->shots.empty() ? CaptureMode::Shots : stream ? CaptureMode::Stream : CaptureMode::Bench;
+    o->mode = !o->shots.empty() ? CaptureMode::Shots
+              : stream          ? CaptureMode::Stream
+                                : CaptureMode::Bench;
   }
   return error->empty();
 }

@@ -19,7 +19,8 @@ std::string frameFileName(const std::string& dir, int64_t index) {
 }  // namespace
 
 ShotWriter pngShotWriter(int width, int height) {
-  return [width, height, frame = FramePixels{}](const std::vector<Shot>& shots, const FrameInfo&) mutable {
+  return [width, height, frame = FramePixels{}](const std::vector<Shot>& shots,
+                                                const FrameInfo&) mutable {
     readBackBuffer(width, height, &frame);
     for (const Shot& shot : shots) {
       if (!writeFramePng(frame, shot.file)) return false;
@@ -41,7 +42,8 @@ bool StreamOutputs::open(const std::string& framesDir, const VideoSpec* video) {
     if (!videoOpen_) return false;
   }
   ring_ = std::make_unique<FrameRing>(
-      kQueuedFrames, [this](const FramePixels& frame, int64_t index) { return writeFrame(frame, index); });
+      kQueuedFrames,
+      [this](const FramePixels& frame, int64_t index) { return writeFrame(frame, index); });
   return true;
 }
 

@@ -7,7 +7,8 @@
 namespace {
 
 std::string where(const CaptureSession& session, const Scene* scenes) {
-  return std::string(scenes[session.scene()].name) + " " + std::to_string(session.elapsed()) + " ms";
+  return std::string(scenes[session.scene()].name) + " " + std::to_string(session.elapsed()) +
+         " ms";
 }
 
 }  // namespace
@@ -24,7 +25,9 @@ bool runShots(CaptureSession* session, VirtualClock* clock, ShotPlan* plan, cons
     }
     const std::vector<Shot> due = plan->takeDue(scene, elapsed);
     const int64_t ms = plan->stepFor(scene, elapsed, clock->regularStep());
-    const FrameHandler handler = [&](const FrameInfo& info) { return due.empty() || write(due, info); };
+    const FrameHandler handler = [&](const FrameInfo& info) {
+      return due.empty() || write(due, info);
+    };
     if (!session->step(ms, handler)) return false;
     progress->update(session->framesDrawn(), where(*session, scenes));
   }

@@ -12,9 +12,9 @@
 #include "virtual_clock.h"
 
 struct FrameInfo {
-  int scene = 0;          // index in the playing order of the scene that drew the frame
-  int32_t elapsed = 0;    // that scene's `elapsed` while it drew the frame
-  int64_t index = 0;      // frames drawn before this one, counted from the ocean's first
+  int scene = 0;            // index in the playing order of the scene that drew the frame
+  int32_t elapsed = 0;      // that scene's `elapsed` while it drew the frame
+  int64_t index = 0;        // frames drawn before this one, counted from the ocean's first
   uint64_t sinceStart = 0;  // virtual ms from the music's start to the frame's start
 };
 

@@ -5,7 +5,9 @@
 #include <utility>
 
 FrameRing::FrameRing(int slots, Writer write)
-    : write_(std::move(write)), slots_(static_cast<size_t>(slots)), writer_([this] { writeLoop(); }) {}
+    : write_(std::move(write)),
+      slots_(static_cast<size_t>(slots)),
+      writer_([this] { writeLoop(); }) {}
 
 FrameRing::~FrameRing() { stop(); }
 

@@ -25,7 +25,8 @@ int countStutters(const std::vector<double>& ms) {
   const int n = static_cast<int>(ms.size());
   for (int i = 0; i < n; ++i) {
     std::vector<double> around;
-    for (int j = std::max(0, i - kStutterNeighbours); j <= std::min(n - 1, i + kStutterNeighbours); ++j) {
+    for (int j = std::max(0, i - kStutterNeighbours); j <= std::min(n - 1, i + kStutterNeighbours);
+         ++j) {
       if (j != i) around.push_back(ms[j]);
     }
     if (!around.empty() && ms[i] > 2 * median(around)) ++stutters;

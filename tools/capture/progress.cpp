@@ -43,11 +43,13 @@ void Progress::print(int64_t framesDone, const std::string& where, bool last) {
                   static_cast<long long>(framesDone), static_cast<long long>(total_), fps, left,
                   where.c_str());
   } else {
-    std::snprintf(line, sizeof line, "frame %lld, %.1f fps (%s)", static_cast<long long>(framesDone),
-                  fps, where.c_str());
+    std::snprintf(line, sizeof line, "frame %lld, %.1f fps (%s)",
+                  static_cast<long long>(framesDone), fps, where.c_str());
   }
   // On a terminal the line is rewritten in place; the padding clears a longer previous line.
-  if (terminal_) std::fprintf(stderr, "\r%-78s%s", line, last ? "\n" : "");
-  else std::fprintf(stderr, "%s\n", line);
+  if (terminal_)
+    std::fprintf(stderr, "\r%-78s%s", line, last ? "\n" : "");
+  else
+    std::fprintf(stderr, "%s\n", line);
   shown_ = true;
 }

@@ -52,9 +52,15 @@ int captureShots(const CaptureOptions& options) {
 VideoSpec videoSpec(const CaptureOptions& options, const VirtualClock& clock) {
   const MusicStart& music = musicStart();
   // The first frame starts now; the music started in the first step, when no time passed.
-  const int32_t offset = static_cast<int32_t>(music.millisecond - static_cast<uint32_t>(clock.now()));
-  return {options.videoFile, options.width, options.height, options.fps, options.durationMs,
-          music.started ? music.file : std::string(), offset};
+  const int32_t offset =
+      static_cast<int32_t>(music.millisecond - static_cast<uint32_t>(clock.now()));
+  return {options.videoFile,
+          options.width,
+          options.height,
+          options.fps,
+          options.durationMs,
+          music.started ? music.file : std::string(),
+          offset};
 }
 
 int captureStream(const CaptureOptions& options) {

@@ -9,8 +9,8 @@
 #include <vector>
 
 struct Shot {
-  int scene = 0;    // index in the playing order: 0 ocean, 1 pyramid, 2 forest, 3 final
-  int32_t ms = 0;   // the scene's `elapsed` while the frame is drawn
+  int scene = 0;   // index in the playing order: 0 ocean, 1 pyramid, 2 forest, 3 final
+  int32_t ms = 0;  // the scene's `elapsed` while the frame is drawn
   std::string file;
 };
 

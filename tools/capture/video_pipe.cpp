@@ -27,10 +27,21 @@ std::string seconds(int64_t ms) {
 }
 
 std::vector<std::string> ffmpegArguments(const VideoSpec& s) {
-  std::vector<std::string> a = {"ffmpeg", "-hide_banner", "-loglevel", "error", "-y",
-                                "-f", "rawvideo", "-pix_fmt", "rgb24",
-                                "-s", std::to_string(s.width) + "x" + std::to_string(s.height),
-                                "-framerate", std::to_string(s.fps), "-i", "pipe:0"};
+  std::vector<std::string> a = {"ffmpeg",
+                                "-hide_banner",
+                                "-loglevel",
+                                "error",
+                                "-y",
+                                "-f",
+                                "rawvideo",
+                                "-pix_fmt",
+                                "rgb24",
+                                "-s",
+                                std::to_string(s.width) + "x" + std::to_string(s.height),
+                                "-framerate",
+                                std::to_string(s.fps),
+                                "-i",
+                                "pipe:0"};
   if (!s.musicFile.empty()) {
     a.insert(a.end(), {"-itsoffset", seconds(s.musicOffsetMs), "-i", s.musicFile, "-map", "0:v:0",
                        "-map", "1:a:0", "-c:a", "aac", "-b:a", "192k"});
@@ -101,7 +112,8 @@ bool VideoPipe::write(const FramePixels& frame) {
   // The rows go out in reverse from where GL left them: the kernel's copy into the pipe is the
   // flip, and no copy of the frame is made here.
   const size_t row = static_cast<size_t>(frame.width) * 3;
-  uint8_t* pixels = const_cast<uint8_t*>(frame.rgb.data());  // iovec is not const; writev only reads
+  uint8_t* pixels =
+      const_cast<uint8_t*>(frame.rgb.data());  // iovec is not const; writev only reads
   rows_.resize(static_cast<size_t>(frame.height));
   for (int y = 0; y < frame.height; ++y) rows_[y] = {pixels + row * (frame.height - 1 - y), row};
   if (writeAll(fd_, rows_.data(), rows_.size())) return true;

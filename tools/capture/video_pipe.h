@@ -13,12 +13,12 @@
 #include "frame_pixels.h"
 
 struct VideoSpec {
-  std::string file;         // .mp4 or .mkv; the extension chooses the container
+  std::string file;  // .mp4 or .mkv; the extension chooses the container
   int width = 0;
   int height = 0;
   int fps = 0;
-  int64_t durationMs = 0;   // the video is cut here
-  std::string musicFile;    // empty: no sound track
+  int64_t durationMs = 0;     // the video is cut here
+  std::string musicFile;      // empty: no sound track
   int64_t musicOffsetMs = 0;  // when the music starts, counted from the first frame
 };
 

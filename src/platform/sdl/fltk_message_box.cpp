@@ -140,7 +140,8 @@ Layout measure(const std::string& label) {
 void addButtons(BoxState* state, const Layout& layout) {
   const int y = layout.height - kMargin - kButtonHeight;
   if (state->buttons == BoxButtons::Ok) {
-    auto* ok = new Fl_Return_Button((layout.width - kButtonWidth) / 2, y, kButtonWidth, kButtonHeight, "OK");
+    auto* ok = new Fl_Return_Button((layout.width - kButtonWidth) / 2, y, kButtonWidth,
+                                    kButtonHeight, "OK");
     ok->callback(pressYesOrOk, state);
     return;
   }
@@ -153,7 +154,8 @@ void addButtons(BoxState* state, const Layout& layout) {
   no->callback(pressNo, state);
 }
 
-Fl_Window* buildWindow(BoxState* state, const std::string& label, const char* caption, BoxIcon icon) {
+Fl_Window* buildWindow(BoxState* state, const std::string& label, const char* caption,
+                       BoxIcon icon) {
   const Layout layout = measure(label);
   auto* window = new Fl_Window(layout.width, layout.height);
   window->copy_label(caption);
@@ -162,7 +164,8 @@ Fl_Window* buildWindow(BoxState* state, const std::string& label, const char* ca
     new BoxIconWidget(kMargin, kMargin, icon);
     textLeft += kIconSize + kMargin;
   }
-  auto* text = new Fl_Box(textLeft, kMargin, layout.textWidth, std::max(kIconSize, layout.textHeight));
+  auto* text =
+      new Fl_Box(textLeft, kMargin, layout.textWidth, std::max(kIconSize, layout.textHeight));
   text->copy_label(label.c_str());
   text->labelfont(kTextFont);
   text->labelsize(kTextSize);

@@ -99,7 +99,9 @@ SoundSong* musicLoadSong(const char* fileName) {
 }
 
 // The mode only chose buffering details in the original library; the decoder needs none.
-SoundStream* streamOpenMpeg(const char* fileName, unsigned) { return openStream(fileName, MUS_MP3); }
+SoundStream* streamOpenMpeg(const char* fileName, unsigned) {
+  return openStream(fileName, MUS_MP3);
+}
 
 SoundStream* streamOpenWav(const char* fileName, unsigned) { return openStream(fileName, MUS_WAV); }
 

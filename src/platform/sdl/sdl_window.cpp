@@ -35,7 +35,9 @@ namespace {
 Window* fullscreenWindow = nullptr;
 std::deque<WindowMessage> pendingMessages;  // SDL events that stand for two window messages
 
-int bitsPerPixel(const SDL_DisplayMode& mode) { return static_cast<int>(SDL_BITSPERPIXEL(mode.format)); }
+int bitsPerPixel(const SDL_DisplayMode& mode) {
+  return static_cast<int>(SDL_BITSPERPIXEL(mode.format));
+}
 
 int depthDistance(const SDL_DisplayMode& mode, int wantedBits) {
   const int d = bitsPerPixel(mode) - wantedBits;
@@ -52,7 +54,8 @@ bool nearestDepthMode(const DisplayMode& wanted, SDL_DisplayMode* found) {
     if (SDL_GetDisplayMode(0, i, &mode) != 0 || mode.w != wanted.width || mode.h != wanted.height) {
       continue;
     }
-    if (!any || depthDistance(mode, wanted.bitsPerPixel) < depthDistance(*found, wanted.bitsPerPixel)) {
+    if (!any ||
+        depthDistance(mode, wanted.bitsPerPixel) < depthDistance(*found, wanted.bitsPerPixel)) {
       *found = mode;
       any = true;
     }
@@ -97,9 +100,10 @@ void fitOuterSize(Window* window) {
 bool tookDisplayMode(Window* window) {
   SDL_DisplayMode current{};
   const int display = SDL_GetWindowDisplayIndex(window->sdl);
-  const bool taken = window->modeSet && (SDL_GetWindowFlags(window->sdl) & SDL_WINDOW_FULLSCREEN) != 0 &&
-                     SDL_GetCurrentDisplayMode(display < 0 ? 0 : display, &current) == 0 &&
-                     current.w == window->style.mode.width && current.h == window->style.mode.height;
+  const bool taken =
+      window->modeSet && (SDL_GetWindowFlags(window->sdl) & SDL_WINDOW_FULLSCREEN) != 0 &&
+      SDL_GetCurrentDisplayMode(display < 0 ? 0 : display, &current) == 0 &&
+      current.w == window->style.mode.width && current.h == window->style.mode.height;
   if (!taken) {
     SDL_SetWindowFullscreen(window->sdl, 0);
     return false;
@@ -152,7 +156,8 @@ WindowMessage translate(const SDL_Event& event) {
       return m;
     case SDL_KEYDOWN:
       m.kind = MessageKind::KeyDown;
-      m.key = event.key.keysym.sym == SDLK_ESCAPE ? kKeyEscape : static_cast<int>(event.key.keysym.sym);
+      m.key =
+          event.key.keysym.sym == SDLK_ESCAPE ? kKeyEscape : static_cast<int>(event.key.keysym.sym);
       return m;
     case SDL_WINDOWEVENT:
       return translateWindowEvent(event.window);
@@ -178,7 +183,8 @@ bool switchDisplayMode(const DisplayMode& wanted, DisplayMode* taken) {
 // Before the window, from X: starting SDL's video only to read the mode would keep the setup
 // dialog waiting for it.
 bool currentDisplayMode(DisplayMode* mode) {
-  if (!SDL_WasInit(SDL_INIT_VIDEO)) return x11::screenMode(&mode->width, &mode->height, &mode->bitsPerPixel);
+  if (!SDL_WasInit(SDL_INIT_VIDEO))
+    return x11::screenMode(&mode->width, &mode->height, &mode->bitsPerPixel);
   SDL_DisplayMode desktop{};
   if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) return false;
   mode->width = desktop.w;

@@ -72,7 +72,8 @@ bool soundInit(int rate, int channels, unsigned flags) {
   (void)channels;  // streams play on their own device; there is no channel pool to size
   (void)flags;     // no flag of the original library has a meaning here
   if (initialised) return fail(kSoundAlreadyInitialised, false);
-  if (rate <= 0 || !WaveOutput::deviceAccepts(PcmFormat{rate, 2, 16})) return fail(kSoundInitError, false);
+  if (rate <= 0 || !WaveOutput::deviceAccepts(PcmFormat{rate, 2, 16}))
+    return fail(kSoundInitError, false);
   mixRate = rate;
   initialised = true;
   lastError = kSoundNoError;
@@ -112,8 +113,9 @@ int streamPlay(int channel, SoundStream* stream) {
   if (!initialised) return fail(kSoundNotInitialised, -1);
   if (stream == nullptr) return fail(kSoundInvalidParameter, -1);
   if (stream->playing) return fail(kSoundPlayError, -1);
-  const bool started = stream->output.start(
-      formatOf(*stream), [stream](uint8_t* out, size_t size) { return readFrom(stream, out, size); });
+  const bool started = stream->output.start(formatOf(*stream), [stream](uint8_t* out, size_t size) {
+    return readFrom(stream, out, size);
+  });
   if (!started) return fail(kSoundPlayError, -1);
   stream->playing = true;
   playingStreams.push_back(stream);

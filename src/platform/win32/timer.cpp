@@ -1,7 +1,9 @@
 // The millisecond counter: the multimedia timer, with its period raised to 1 ms for the whole run
 // so the scene clock and the flare's timing step in single milliseconds rather than the default
 // 10 to 16. The period is given back at exit.
+// mmsystem.h needs the types windows.h declares.
 #include <windows.h>
+
 #include <mmsystem.h>
 
 #include <cstdlib>

@@ -3,7 +3,9 @@
 // player's side stays single-threaded: after start() only this thread touches the source.
 #pragma once
 
+// mmsystem.h needs the types windows.h declares.
 #include <windows.h>
+
 #include <mmsystem.h>
 
 #include <array>

@@ -32,7 +32,9 @@ void queue(MessageKind kind, int width = 0, int height = 0, int minimised = 0, i
 
 // The screen saver and monitor power-off would blank the demo; every other system command (move,
 // minimise, Alt+F4's close) gets the default handling. The command is compared whole.
-bool swallowedCommand(WPARAM command) { return command == SC_SCREENSAVE || command == SC_MONITORPOWER; }
+bool swallowedCommand(WPARAM command) {
+  return command == SC_SCREENSAVE || command == SC_MONITORPOWER;
+}
 
 LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {

@@ -20,7 +20,7 @@ namespace {
 
 // Slots 7 to 9 are loaded but never drawn.
 constexpr TextureFile kTextureFiles[] = {
-    {"maparbre1.png", GL_LINEAR}, {"flare.png", GL_LINEAR},      {"aile.png", GL_LINEAR},
+    {"maparbre1.png", GL_LINEAR},  {"flare.png", GL_LINEAR},     {"aile.png", GL_LINEAR},
     {"flare_mask.png", GL_LINEAR}, {"aile_mask.png", GL_LINEAR}, {"flare2.png", GL_LINEAR},
     {"flare3.png", GL_LINEAR},     {"maparbre2.png", GL_LINEAR}, {"greet1.png", GL_LINEAR},
     {"greet1mask.png", GL_LINEAR},

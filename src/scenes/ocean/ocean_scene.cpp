@@ -20,18 +20,18 @@ namespace {
 
 // In slot order; "phrase7.png" (slot 10) is loaded but never drawn.
 constexpr TextureFile kTextureFiles[] = {
-    {"mapocean.png", GL_LINEAR}, {"mapecume2.png", GL_LINEAR}, {"mapnuage.png", GL_LINEAR},
-    {"mapbrume2.png", GL_LINEAR}, {"phrase1.png", GL_LINEAR},  {"phrase2.png", GL_LINEAR},
-    {"phrase3.png", GL_LINEAR},  {"phrase4.png", GL_LINEAR},   {"phrase5.png", GL_LINEAR},
-    {"phrase6.png", GL_LINEAR},  {"phrase7.png", GL_LINEAR},   {"logo111.png", GL_LINEAR},
-    {"logo112.png", GL_NEAREST}, {"logo113.png", GL_NEAREST},  {"logo114.png", GL_NEAREST},
-    {"logo121.png", GL_NEAREST}, {"logo122.png", GL_NEAREST},  {"logo123.png", GL_NEAREST},
-    {"logo124.png", GL_NEAREST}, {"logo211.png", GL_NEAREST},  {"logo212.png", GL_NEAREST},
-    {"logo213.png", GL_NEAREST}, {"logo214.png", GL_NEAREST},  {"logo221.png", GL_NEAREST},
-    {"logo222.png", GL_NEAREST}, {"logo223.png", GL_NEAREST},  {"logo224.png", GL_NEAREST},
-    {"logo311.png", GL_NEAREST}, {"logo312.png", GL_NEAREST},  {"logo313.png", GL_NEAREST},
-    {"logo314.png", GL_NEAREST}, {"logo321.png", GL_NEAREST},  {"logo322.png", GL_NEAREST},
-    {"logo323.png", GL_NEAREST}, {"logo324.png", GL_NEAREST},
+    {"mapocean.png", GL_LINEAR},  {"mapecume2.png", GL_LINEAR}, {"mapnuage.png", GL_LINEAR},
+    {"mapbrume2.png", GL_LINEAR}, {"phrase1.png", GL_LINEAR},   {"phrase2.png", GL_LINEAR},
+    {"phrase3.png", GL_LINEAR},   {"phrase4.png", GL_LINEAR},   {"phrase5.png", GL_LINEAR},
+    {"phrase6.png", GL_LINEAR},   {"phrase7.png", GL_LINEAR},   {"logo111.png", GL_LINEAR},
+    {"logo112.png", GL_NEAREST},  {"logo113.png", GL_NEAREST},  {"logo114.png", GL_NEAREST},
+    {"logo121.png", GL_NEAREST},  {"logo122.png", GL_NEAREST},  {"logo123.png", GL_NEAREST},
+    {"logo124.png", GL_NEAREST},  {"logo211.png", GL_NEAREST},  {"logo212.png", GL_NEAREST},
+    {"logo213.png", GL_NEAREST},  {"logo214.png", GL_NEAREST},  {"logo221.png", GL_NEAREST},
+    {"logo222.png", GL_NEAREST},  {"logo223.png", GL_NEAREST},  {"logo224.png", GL_NEAREST},
+    {"logo311.png", GL_NEAREST},  {"logo312.png", GL_NEAREST},  {"logo313.png", GL_NEAREST},
+    {"logo314.png", GL_NEAREST},  {"logo321.png", GL_NEAREST},  {"logo322.png", GL_NEAREST},
+    {"logo323.png", GL_NEAREST},  {"logo324.png", GL_NEAREST},
 };
 
 struct PhraseCue {

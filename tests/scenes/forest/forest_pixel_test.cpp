@@ -15,8 +15,8 @@
 
 namespace {
 
-using testing_support::manualMilliseconds;
 using testing_support::makeTexture;
+using testing_support::manualMilliseconds;
 using testing_support::Rgb;
 using testing_support::solidTexture;
 

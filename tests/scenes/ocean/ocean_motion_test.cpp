@@ -14,8 +14,8 @@ TEST(OceanFade, RisesFromFourToSixteenSeconds) {
     float fade;
   };
   const Case cases[] = {
-      {0, 0.0f},     {3999, 0.0f},       {4000, 0.0f}, {10000, 0.5f},
-      {15999, 0.99991667f}, {16000, 1.0f}, {60000, 1.0f},
+      {0, 0.0f},     {3999, 0.0f},  {4000, 0.0f}, {10000, 0.5f}, {15999, 0.99991667f},
+      {16000, 1.0f}, {60000, 1.0f},
   };
   for (const Case& c : cases) {
     OceanScene scene;
@@ -67,12 +67,12 @@ TEST(OceanPhrase, WindowsHaveStrictBounds) {
     float grey, z;
   };
   const Case cases[] = {
-      {0, 0, false, 0.0f, 0.0f},          {1, 0, true, 1.0f / 3000, -4.0003333f},
-      {1500, 0, true, 0.5f, -4.5f},       {2999, 0, true, 0.99966667f, -4.9996667f},
-      {3000, 0, false, 0.0f, 0.0f},       {3001, 0, true, 0.99966667f, -5.0003333f},
-      {4500, 0, true, 0.5f, -5.5f},       {5999, 0, true, 1.0f / 3000, -5.9996667f},
-      {6000, 0, false, 0.0f, 0.0f},       {4999, 5000, false, 0.0f, 0.0f},
-      {5000, 5000, false, 0.0f, 0.0f},    {46000, 40000, false, 0.0f, 0.0f},
+      {0, 0, false, 0.0f, 0.0f},         {1, 0, true, 1.0f / 3000, -4.0003333f},
+      {1500, 0, true, 0.5f, -4.5f},      {2999, 0, true, 0.99966667f, -4.9996667f},
+      {3000, 0, false, 0.0f, 0.0f},      {3001, 0, true, 0.99966667f, -5.0003333f},
+      {4500, 0, true, 0.5f, -5.5f},      {5999, 0, true, 1.0f / 3000, -5.9996667f},
+      {6000, 0, false, 0.0f, 0.0f},      {4999, 5000, false, 0.0f, 0.0f},
+      {5000, 5000, false, 0.0f, 0.0f},   {46000, 40000, false, 0.0f, 0.0f},
       {47500, 46000, true, 0.5f, -4.5f},
   };
   for (const Case& c : cases) {
@@ -89,8 +89,8 @@ TEST(OceanLogo, FlickersBetweenThreeGroupsEvery150Ms) {
     int t, group;
   };
   const Case cases[] = {
-      {0, -1},     {27000, -1}, {27001, 0}, {27149, 0},  {27150, 1},
-      {27300, 2},  {27450, 0},  {37950, 1}, {37999, 1},  {38000, -1},
+      {0, -1},    {27000, -1}, {27001, 0}, {27149, 0}, {27150, 1},
+      {27300, 2}, {27450, 0},  {37950, 1}, {37999, 1}, {38000, -1},
   };
   for (const Case& c : cases) EXPECT_EQ(ocean::logoGroup(c.t), c.group) << "t = " << c.t;
 }

@@ -91,12 +91,9 @@ TEST(PyramidEye, LooksDownAtFortyFiveDegreesButNeverFromBelowOne) {
     float x, y, z;
   };
   const Case cases[] = {
-      {0.0f, 1.1f, 0.0f, 5.1f, 5.1f},
-      {kPi / 2, 1.1f, 4.0f, std::sqrt(16.0f + 1.21f), 1.1f},
-      {kPi, 4.5f, 0.0f, 1.0f, 0.5f},
-      {kPi, 3.5f, 0.0f, 1.0f, -0.5f},
-      {kPi, 5.0f, 0.0f, 1.0f, 1.0f},
-      {kPi, 5.5f, 0.0f, 1.5f, 1.5f},
+      {0.0f, 1.1f, 0.0f, 5.1f, 5.1f}, {kPi / 2, 1.1f, 4.0f, std::sqrt(16.0f + 1.21f), 1.1f},
+      {kPi, 4.5f, 0.0f, 1.0f, 0.5f},  {kPi, 3.5f, 0.0f, 1.0f, -0.5f},
+      {kPi, 5.0f, 0.0f, 1.0f, 1.0f},  {kPi, 5.5f, 0.0f, 1.5f, 1.5f},
   };
   for (const Case& c : cases) {
     PyramidScene scene = startedScene();

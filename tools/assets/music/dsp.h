@@ -13,7 +13,9 @@ inline float midiToHz(float note) { return 440.0f * std::exp2((note - 69.0f) / 1
 
 inline float dbToGain(float db) { return std::pow(10.0f, db / 20.0f); }
 
-inline int secondsToFrames(float seconds) { return static_cast<int>(seconds * kSampleRateHz + 0.5f); }
+inline int secondsToFrames(float seconds) {
+  return static_cast<int>(seconds * kSampleRateHz + 0.5f);
+}
 
 struct PanGains {
   float left;

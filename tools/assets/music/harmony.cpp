@@ -45,36 +45,54 @@ Chord chordAtBar(int bar) {
 
 std::array<int, 4> padVoicing(Chord chord) {
   switch (chord) {
-    case Dm: return {50, 57, 62, 65};
-    case Bb: return {50, 58, 62, 65};
-    case F: return {48, 57, 60, 65};
-    case C: return {48, 55, 60, 64};
-    case Gm: return {50, 58, 62, 67};
-    case A: return {49, 57, 61, 64};
+    case Dm:
+      return {50, 57, 62, 65};
+    case Bb:
+      return {50, 58, 62, 65};
+    case F:
+      return {48, 57, 60, 65};
+    case C:
+      return {48, 55, 60, 64};
+    case Gm:
+      return {50, 58, 62, 67};
+    case A:
+      return {49, 57, 61, 64};
   }
   return {50, 57, 62, 65};
 }
 
 int bassRoot(Chord chord) {
   switch (chord) {
-    case Dm: return 38;
-    case Bb: return 34;
-    case F: return 41;
-    case C: return 36;
-    case Gm: return 43;
-    case A: return 33;
+    case Dm:
+      return 38;
+    case Bb:
+      return 34;
+    case F:
+      return 41;
+    case C:
+      return 36;
+    case Gm:
+      return 43;
+    case A:
+      return 33;
   }
   return 38;
 }
 
 std::array<int, 3> triad(Chord chord) {
   switch (chord) {
-    case Dm: return {62, 65, 69};
-    case Bb: return {70, 74, 77};
-    case F: return {65, 69, 72};
-    case C: return {72, 76, 79};
-    case Gm: return {67, 70, 74};
-    case A: return {69, 73, 76};
+    case Dm:
+      return {62, 65, 69};
+    case Bb:
+      return {70, 74, 77};
+    case F:
+      return {65, 69, 72};
+    case C:
+      return {72, 76, 79};
+    case Gm:
+      return {67, 70, 74};
+    case A:
+      return {69, 73, 76};
   }
   return {62, 65, 69};
 }

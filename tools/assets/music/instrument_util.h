@@ -15,7 +15,8 @@ inline float frameSeconds(int frame) { return static_cast<float>(frame) / kSampl
 // Places one mono sample by the note's own pan; a centred note keeps its level.
 inline void addPanned(Channel& out, int frame, float sample, const PanGains& pan) {
   constexpr float kCentreCompensation = 1.41421356f;
-  out.addStereo(frame, sample * pan.left * kCentreCompensation, sample * pan.right * kCentreCompensation);
+  out.addStereo(frame, sample * pan.left * kCentreCompensation,
+                sample * pan.right * kCentreCompensation);
 }
 
 // Target gain of a gate pattern at a moment; callers smooth it to avoid clicks.

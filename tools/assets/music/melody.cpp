@@ -42,7 +42,8 @@ void addPhrase(NoteList& notes, const char* phrase, int startBar, int transpose,
     float beats = std::strtof(word.c_str() + colon + 1, nullptr);
     int pitch = noteNumber(word.substr(0, colon));
     if (pitch >= 0) {
-      notes.push_back({barTime(startBar, beat), beats * kBeatSeconds * 0.92f, static_cast<float>(pitch + transpose), velocity});
+      notes.push_back({barTime(startBar, beat), beats * kBeatSeconds * 0.92f,
+                       static_cast<float>(pitch + transpose), velocity});
     }
     beat += beats;
   }

@@ -3,7 +3,12 @@
 #include "mixer.h"
 
 MixBuses::MixBuses(int frames)
-    : frames(frames), left(frames), right(frames), delaySend(frames), reverbSend(frames), duck(frames, 1.0f) {}
+    : frames(frames),
+      left(frames),
+      right(frames),
+      delaySend(frames),
+      reverbSend(frames),
+      duck(frames, 1.0f) {}
 
 Channel::Channel(MixBuses& buses, const ChannelStrip& strip)
     : buses(buses),

@@ -52,19 +52,26 @@ bool writeAll(FILE* file, const unsigned char* bytes, size_t size) {
   return size == 0 || std::fwrite(bytes, 1, size, file) == size;
 }
 
-bool encodeFrames(lame_global_flags* lame, const std::vector<int16_t>& pcm, FILE* file, std::string* error) {
+bool encodeFrames(lame_global_flags* lame, const std::vector<int16_t>& pcm, FILE* file,
+                  std::string* error) {
   std::vector<unsigned char> out(kChunkFrames * 5 / 4 + 7200);
   size_t frames = pcm.size() / 2;
   for (size_t first = 0; first < frames; first += kChunkFrames) {
     int count = static_cast<int>(std::min<size_t>(kChunkFrames, frames - first));
     auto* samples = const_cast<short*>(reinterpret_cast<const short*>(pcm.data() + 2 * first));
-    int bytes = lame_encode_buffer_interleaved(lame, samples, count, out.data(), static_cast<int>(out.size()));
-    if (bytes < 0) return fail(error, "MP3 encoding failed (libmp3lame error " + std::to_string(bytes) + ")");
-    if (!writeAll(file, out.data(), bytes)) return fail(error, std::string("write failed: ") + std::strerror(errno));
+    int bytes = lame_encode_buffer_interleaved(lame, samples, count, out.data(),
+                                               static_cast<int>(out.size()));
+    if (bytes < 0)
+      return fail(error, "MP3 encoding failed (libmp3lame error " + std::to_string(bytes) + ")");
+    if (!writeAll(file, out.data(), bytes))
+      return fail(error, std::string("write failed: ") + std::strerror(errno));
   }
   int bytes = lame_encode_flush(lame, out.data(), static_cast<int>(out.size()));
-  if (bytes < 0) return fail(error, "MP3 encoding failed while flushing (libmp3lame error " + std::to_string(bytes) + ")");
-  if (!writeAll(file, out.data(), bytes)) return fail(error, std::string("write failed: ") + std::strerror(errno));
+  if (bytes < 0)
+    return fail(error, "MP3 encoding failed while flushing (libmp3lame error " +
+                           std::to_string(bytes) + ")");
+  if (!writeAll(file, out.data(), bytes))
+    return fail(error, std::string("write failed: ") + std::strerror(errno));
   return true;
 }
 
@@ -80,15 +87,20 @@ bool writeInfoTag(lame_global_flags* lame, FILE* file, std::string* error) {
 
 }  // namespace
 
-bool encodeMp3(const std::vector<int16_t>& pcm, int rate, const std::string& path, std::string* error) {
+bool encodeMp3(const std::vector<int16_t>& pcm, int rate, const std::string& path,
+               std::string* error) {
   LamePtr lame = makeEncoder(rate);
-  if (!lame) return fail(error, "libmp3lame refused the settings (" + std::to_string(rate) + " Hz stereo, 192 kbit/s)");
+  if (!lame)
+    return fail(error, "libmp3lame refused the settings (" + std::to_string(rate) +
+                           " Hz stereo, 192 kbit/s)");
   FilePtr file(std::fopen(path.c_str(), "wb"));
   if (!file) return fail(error, "cannot create " + path + ": " + std::strerror(errno));
-  if (!encodeFrames(lame.get(), pcm, file.get(), error) || !writeInfoTag(lame.get(), file.get(), error)) {
+  if (!encodeFrames(lame.get(), pcm, file.get(), error) ||
+      !writeInfoTag(lame.get(), file.get(), error)) {
     return false;
   }
   FILE* raw = file.release();
-  if (std::fclose(raw) != 0) return fail(error, "closing " + path + " failed: " + std::strerror(errno));
+  if (std::fclose(raw) != 0)
+    return fail(error, "closing " + path + " failed: " + std::strerror(errno));
   return true;
 }

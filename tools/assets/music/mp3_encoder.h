@@ -7,4 +7,5 @@
 #include <vector>
 
 // `pcm` is interleaved stereo at `rate` Hz; false with `error` set if encoding or writing fails.
-bool encodeMp3(const std::vector<int16_t>& pcm, int rate, const std::string& path, std::string* error);
+bool encodeMp3(const std::vector<int16_t>& pcm, int rate, const std::string& path,
+               std::string* error);

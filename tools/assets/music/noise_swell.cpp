@@ -26,7 +26,8 @@ float waveShape(float seconds, float period, float offset) {
 }  // namespace
 
 void renderNoiseSwell(const SwellControls& controls, Channel& out) {
-  SurfSide sides[2] = {{NoiseSource(0x5eaf00du), {}, {}, 0.0f}, {NoiseSource(0xb0a7u), {}, {}, 0.31f}};
+  SurfSide sides[2] = {{NoiseSource(0x5eaf00du), {}, {}, 0.0f},
+                       {NoiseSource(0xb0a7u), {}, {}, 0.31f}};
   int first = secondsToFrames(controls.start);
   int last = secondsToFrames(controls.end);
   float amplitude[2] = {0.0f, 0.0f};
@@ -44,7 +45,8 @@ void renderNoiseSwell(const SwellControls& controls, Channel& out) {
     float value[2];
     for (int s = 0; s < 2; ++s) {
       float white = sides[s].noise.white();
-      value[s] = (sides[s].band.process(white).band + 0.6f * sides[s].body.process(white).low) * amplitude[s];
+      value[s] = (sides[s].band.process(white).band + 0.6f * sides[s].body.process(white).low) *
+                 amplitude[s];
     }
     out.addStereo(frame, value[0], value[1]);
   }

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kPulseBar = 12;    // 24 s: the sea starts streaming faster
+constexpr int kPulseBar = 12;  // 24 s: the sea starts streaming faster
 constexpr int kPulseSixteenthsBar = 24;
 constexpr float kGlitterStart = 27.0f;  // the logo's flicker
 constexpr float kGlitterEnd = 38.0f;
@@ -24,7 +24,8 @@ void addPulseBar(Score& score, int bar) {
   float step = kBarSeconds / steps;
   for (int i = 0; i < steps; ++i) {
     float accent = i % 4 == 0 ? 1.0f : 0.7f;
-    score.pulse.push_back({barTime(bar) + i * step, step * 0.6f, static_cast<float>(root + kShape[i % 4]), accent});
+    score.pulse.push_back(
+        {barTime(bar) + i * step, step * 0.6f, static_cast<float>(root + kShape[i % 4]), accent});
   }
 }
 
@@ -45,7 +46,8 @@ void addArpeggioBar(Score& score, int bar) {
   for (int i = 0; i < 16; ++i) {
     float accent = i % 4 == 0 ? 1.0f : (i % 2 == 0 ? 0.75f : 0.6f);
     float pan = 0.6f * std::sin(kTwoPi * i / 16.0f);
-    score.arpeggio.push_back({barTime(bar) + i * kSixteenthSeconds, 0.09f, static_cast<float>(kPath[i % 8]), accent, pan});
+    score.arpeggio.push_back({barTime(bar) + i * kSixteenthSeconds, 0.09f,
+                              static_cast<float>(kPath[i % 8]), accent, pan});
   }
 }
 
@@ -55,10 +57,12 @@ void addBellBar(Score& score, int bar, float velocity) {
     float beat;
     int pitch;
   };
-  const std::array<Strike, 5> kPattern = {{{0.0f, t[2]}, {0.75f, t[1]}, {1.5f, t[0] + 12}, {2.5f, t[2]}, {3.0f, t[0]}}};
+  const std::array<Strike, 5> kPattern = {
+      {{0.0f, t[2]}, {0.75f, t[1]}, {1.5f, t[0] + 12}, {2.5f, t[2]}, {3.0f, t[0]}}};
   for (size_t i = 0; i < kPattern.size(); ++i) {
     float pan = i % 2 == 0 ? -0.45f : 0.45f;
-    score.bell.push_back({barTime(bar, kPattern[i].beat), 0.1f, static_cast<float>(kPattern[i].pitch), velocity, pan});
+    score.bell.push_back({barTime(bar, kPattern[i].beat), 0.1f,
+                          static_cast<float>(kPattern[i].pitch), velocity, pan});
   }
 }
 
@@ -71,7 +75,8 @@ void addPadChords(Score& score) {
     int end = bar + 1;
     while (end < kLastBar && chordAtBar(end) == chord) ++end;
     for (int pitch : padVoicing(chord)) {
-      score.pad.push_back({barTime(bar), (end - bar) * kBarSeconds, static_cast<float>(pitch), 1.0f});
+      score.pad.push_back(
+          {barTime(bar), (end - bar) * kBarSeconds, static_cast<float>(pitch), 1.0f});
     }
     bar = end;
   }
@@ -89,5 +94,6 @@ void addArpeggios(Score& score) {
 
 void addBells(Score& score) {
   for (int bar = kForestBar; bar < kFinalBar; ++bar) addBellBar(score, bar, 0.9f);
-  for (int bar = kEndingBar; bar < kLastBar; ++bar) addBellBar(score, bar, 0.8f - 0.08f * (bar - kEndingBar));
+  for (int bar = kEndingBar; bar < kLastBar; ++bar)
+    addBellBar(score, bar, 0.8f - 0.08f * (bar - kEndingBar));
 }

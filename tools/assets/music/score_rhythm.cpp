@@ -19,7 +19,8 @@ struct BarRange {
   int end;
 };
 
-constexpr std::array<BarRange, 2> kBeatSpans = {{{kPyramidBar, kForestBar}, {kFinalBar, kEndingBar}}};
+constexpr std::array<BarRange, 2> kBeatSpans = {
+    {{kPyramidBar, kForestBar}, {kFinalBar, kEndingBar}}};
 
 void addDrumBar(Score& score, int bar, bool closedHats, bool clap) {
   constexpr std::array<float, 4> kClosedVelocity = {0.5f, 0.22f, 0.0f, 0.3f};
@@ -29,7 +30,8 @@ void addDrumBar(Score& score, int bar, bool closedHats, bool clap) {
     if (clap && beat % 2 == 1) score.clap.push_back({barTime(bar, beat), 0.1f, 0.0f, 0.8f});
     for (int sixteenth = 0; closedHats && sixteenth < 4; ++sixteenth) {
       if (kClosedVelocity[sixteenth] == 0.0f) continue;
-      score.closedHat.push_back({barTime(bar, beat + sixteenth * 0.25f), 0.05f, 0.0f, kClosedVelocity[sixteenth], -0.3f});
+      score.closedHat.push_back(
+          {barTime(bar, beat + sixteenth * 0.25f), 0.05f, 0.0f, kClosedVelocity[sixteenth], -0.3f});
     }
   }
 }
@@ -41,14 +43,16 @@ void addBassBar(Score& score, int bar, bool rolling) {
       if (!rolling && sixteenth != 2) continue;
       bool octave = beat == 3 && sixteenth == 3 && bar % 2 == 1;
       float velocity = sixteenth == 2 ? 1.0f : 0.8f;
-      score.bass.push_back({barTime(bar, beat + sixteenth * 0.25f), 0.1f, static_cast<float>(root + (octave ? 12 : 0)), velocity});
+      score.bass.push_back({barTime(bar, beat + sixteenth * 0.25f), 0.1f,
+                            static_cast<float>(root + (octave ? 12 : 0)), velocity});
     }
   }
 }
 
 void addForestBass(Score& score) {
   for (int bar = kForestBar; bar < kFinalBar; bar += 2) {
-    score.bass.push_back({barTime(bar), 2.0f * kBarSeconds - 0.2f, static_cast<float>(bassRoot(chordAtBar(bar))), 0.5f});
+    score.bass.push_back({barTime(bar), 2.0f * kBarSeconds - 0.2f,
+                          static_cast<float>(bassRoot(chordAtBar(bar))), 0.5f});
   }
 }
 
