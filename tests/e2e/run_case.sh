@@ -12,6 +12,8 @@ assets=${3:-}
 
 # shellcheck source=../../scripts/lib/x-windows.sh
 . "$(dirname "$0")/../../scripts/lib/x-windows.sh"
+# shellcheck source=../../scripts/lib/demo-process.sh
+. "$(dirname "$0")/../../scripts/lib/demo-process.sh"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tamsirel-e2e.XXXXXX")
 demo_pid=""
@@ -23,6 +25,7 @@ trap cleanup EXIT
 
 fail() {
   echo "FAIL ($case_name): $*" >&2
+  [ -f "$work/out" ] && cat "$work/out" >&2
   exit 1
 }
 
@@ -69,25 +72,13 @@ answer_dialog() {
   done
 }
 
-# The demo ends within $1 seconds with status $2.
-expect_status() {
-  local deadline=$((SECONDS + $1)) status=0
-  while kill -0 "$demo_pid" 2>/dev/null; do
-    [ $SECONDS -lt $deadline ] || fail "still running after $1 s"
-    sleep 0.1
-  done
-  wait "$demo_pid" || status=$?
-  demo_pid=""
-  [ "$status" = "$2" ] || { cat "$work/out" >&2; fail "exit status $status, expected $2"; }
-}
-
 current_mode() { xrandr --current | awk '/\*/ { print $1; exit }'; }
 
 demo_window() {
   answer_dialog
   local id
   id=$(wait_window 'pelorimo::brintal' 30)
-  [ -n "$id" ] || { cat "$work/out" >&2; fail "no demo window"; }
+  [ -n "$id" ] || fail "no demo window"
   # Let the loop run a moment so the music and the first scene have started.
   sleep 0.5
   kill -0 "$demo_pid" 2>/dev/null || fail "the demo ended by itself"
@@ -97,7 +88,7 @@ demo_window() {
 expect_box_then() {
   local id
   id=$(wait_window "$1" 15)
-  [ -n "$id" ] || { cat "$work/out" >&2; fail "no \"$1\" box"; }
+  [ -n "$id" ] || fail "no \"$1\" box"
   press "$id" "$2"
 }
 
@@ -120,11 +111,11 @@ case "$case_name" in
   missing-music-no-display)
     make_folder none; start_demo
     expect_status 10 1
-    grep -qx 'ERROR!: File not found' "$work/out" || { cat "$work/out" >&2; fail "no File not found message"; } ;;
+    grep -qx 'ERROR!: File not found' "$work/out" || fail "no File not found message" ;;
   not-audio-no-display)
     make_folder text; start_demo
     expect_status 10 1
-    grep -qx 'ERROR!: Unknown file format' "$work/out" || { cat "$work/out" >&2; fail "no Unknown file format message"; } ;;
+    grep -qx 'ERROR!: Unknown file format' "$work/out" || fail "no Unknown file format message" ;;
   mode-refused-yes)
     make_folder tone; start_demo
     answer_dialog

@@ -18,6 +18,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 # shellcheck source=../../scripts/lib/x-windows.sh
 . "$here/../../scripts/lib/x-windows.sh"
+# shellcheck source=../../scripts/lib/demo-process.sh
+. "$here/../../scripts/lib/demo-process.sh"
 
 dialog_title='t a m s i r e l b y k e x'
 demo_title='pelorimo::brintal'
@@ -86,18 +88,6 @@ untick_fullscreen() {
     probe controls "$dialog_title" | tr -d '\r' | grep -q '^1009|Button|[0-9a-f]*|0|' && return 0
   done
   fail "Alt+F never cleared the fullscreen box"
-}
-
-# The demo ends within $1 seconds with status $2.
-expect_status() {
-  local deadline=$((SECONDS + $1)) status=0
-  while kill -0 "$demo_pid" 2>/dev/null; do
-    [ $SECONDS -lt $deadline ] || fail "still running after $1 s"
-    sleep 0.1
-  done
-  wait "$demo_pid" || status=$?
-  demo_pid=""
-  [ "$status" = "$2" ] || fail "exit status $status, expected $2"
 }
 
 expect_no_demo_window() {
