@@ -29,6 +29,10 @@ WarmUp::WarmUp() {
     glMatrixMode(mode);
     glPushMatrix();
   }
+  // The scene draws with the model-view matrix selected, as its frames do: a texture matrix
+  // loaded by mistake would build another vertex program than the frames use.
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
   glViewport(0, 0, 1, 1);
   active = true;
 }

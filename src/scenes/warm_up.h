@@ -2,9 +2,10 @@
 // for every new combination of GL state and texture sampling the first time it draws with it,
 // milliseconds each, which would otherwise land in the scene's first frames (or in the frame
 // where a layer first appears). While a WarmUp lives, drawing goes to one pixel of the back
-// buffer, which the scene's first frame clears, and bindSlot binds a 1 x 1 stand-in with the
-// slot's filter wherever the slot's own image has not gone up to the GL yet, so nothing is
-// uploaded early. All GL state comes back as it was.
+// buffer, which the scene's first frame clears, starting from an identity model-view matrix
+// (selected), and bindSlot binds a 1 x 1 stand-in with the slot's filter wherever the slot's own
+// image has not gone up to the GL yet, so nothing is uploaded early. All GL state comes back as
+// it was.
 #pragma once
 
 class WarmUp {

@@ -37,8 +37,6 @@ void drawTube(const Camera& camera) {
 // timing start with the scene's first frame.
 void warmUp() {
   const WarmUp offscreen;
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
   drawTube(cameraOf(finalScene));
   wingedFlare->draw();
 }

@@ -71,8 +71,6 @@ int init() {
   setUpView();
   {
     const WarmUp offscreen;
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
     drawPicture(0);
   }
   return 1;

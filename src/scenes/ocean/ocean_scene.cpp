@@ -68,8 +68,6 @@ void drawTiltedSky(const OceanScene& scene, int t) {
 // Every layer the scene will draw: a phrase, the sea and sky faded in, a logo group.
 void warmUp() {
   const WarmUp offscreen;
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
   drawPhrase(kFirstPhraseSlot, 1.0f, -4.0f, 0.0f);
   OceanScene fadedIn;
   fadedIn.fade = 1.0f;
