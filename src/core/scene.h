@@ -3,6 +3,10 @@
 // calls demoClock->endFrame() exactly once and returns 1 once the scene's time is over.
 // `prefetch`, where a scene has one, starts decoding its images ahead of its init, which then
 // only uploads them; init behaves the same with or without it, failures included.
+// `warmUp`, where a scene has one, draws its layer `layer` (0 to warmUpLayers - 1) once where
+// nobody sees it, before its init and with the GL state of whatever plays then: llvmpipe builds
+// a program the first time it draws with a new state, milliseconds each, and these builds are
+// then done before the scene starts. A warm-up changes no pixel a frame shows and no state.
 #pragma once
 
 struct Scene {
@@ -10,11 +14,30 @@ struct Scene {
   int (*init)();
   int (*frame)();
   void (*prefetch)() = nullptr;
+  void (*warmUp)(int layer) = nullptr;
+  int warmUpLayers = 0;
 };
 
 // Runs the scene's prefetch, if it has one.
 inline void prefetchScene(const Scene& scene) {
   if (scene.prefetch != nullptr) scene.prefetch();
+}
+
+// The next scene warms up while the one before plays, a layer before each frame from that
+// scene's second frame on (its first is the change itself): `frame` counts the frames the
+// playing scene has drawn. Each layer runs once; true when one ran.
+inline bool warmUpAhead(const Scene& next, int frame) {
+  const int layer = frame - 1;
+  if (next.warmUp == nullptr || layer < 0 || layer >= next.warmUpLayers) return false;
+  next.warmUp(layer);
+  return true;
+}
+
+// At the change, after the playing scene's last frame (`frame` frames drawn), the layers it was
+// too short to carry; with no scene before (`frame` 0), every layer.
+inline void finishWarmUp(const Scene& next, int frame) {
+  for (int f = frame < 1 ? 1 : frame; warmUpAhead(next, f); ++f) {
+  }
 }
 
 constexpr int kSceneCount = 4;

@@ -8,6 +8,7 @@ SceneState sceneState = 0;
 namespace {
 
 SequencerSetup installed;
+int framesOfScene = 0;  // drawn by the scene playing
 
 struct Transition {
   SceneState from;
@@ -29,10 +30,12 @@ void prefetchNext(int scene) {
 }
 
 void startFirstScene() {
+  finishWarmUp(installed.scenes[0], 0);
   if (installed.scenes[0].init() == 0) fatalError("error init part 1");
   if (installed.startMusic() == 0) fatalError("sound init error");
   demoClock->restart();
   sceneState = 1;
+  framesOfScene = 0;
   prefetchNext(0);
 }
 
@@ -41,6 +44,7 @@ void startFirstScene() {
 void setupSequencer(const SequencerSetup& setup) {
   installed = setup;
   sceneState = 0;
+  framesOfScene = 0;
 }
 
 void sequencerStep() {
@@ -54,9 +58,16 @@ void sequencerStep() {
   }
   for (const Transition& t : kTransitions) {
     if (sceneState != t.from) continue;
-    if (installed.scenes[t.scene].frame() != 1) return;
-    if (installed.scenes[t.scene + 1].init() == 0) fatalError(t.nextInitFailure);
+    const Scene& next = installed.scenes[t.scene + 1];
+    // Before the frame: what the warm-up draws, the frame's clear wipes.
+    warmUpAhead(next, framesOfScene);
+    const int ended = installed.scenes[t.scene].frame();
+    ++framesOfScene;
+    if (ended != 1) return;
+    finishWarmUp(next, framesOfScene);
+    if (next.init() == 0) fatalError(t.nextInitFailure);
     sceneState = t.to;
+    framesOfScene = 0;
     demoClock->restart();
     prefetchNext(t.scene + 1);
     return;

@@ -1,7 +1,8 @@
 // The state machine that plays the four scenes in order, one step per idle pass of the message
 // loop: a step draws one frame of the current scene, or, when that frame reports the end,
-// initialises the next scene and restarts the clock. The very first step starts the music. Once a
-// scene has started, the one after it decodes its images ahead.
+// initialises the next scene and restarts the clock. The very first step warms up the first scene,
+// initialises it and starts the music. Once a scene has started, the one after it decodes its
+// images ahead and warms up, a layer before each of its frames.
 #pragma once
 
 #include <cstdint>

@@ -6,8 +6,9 @@
 #include "scenes/pyramid/pyramid_scene.h"
 
 const Scene kDemoScenes[kSceneCount] = {
-    {"ocean", ocean::init, ocean::frame, ocean::prefetch},
-    {"pyramid", pyramid::init, pyramid::frame, pyramid::prefetch},
-    {"forest", forest::init, forest::frame, forest::prefetch},
-    {"final", finalscene::init, finalscene::frame, finalscene::prefetch},
+    {"ocean", ocean::init, ocean::frame, ocean::prefetch, ocean::warmUp, 1},
+    {"pyramid", pyramid::init, pyramid::frame, pyramid::prefetch, pyramid::warmUp, 1},
+    {"forest", forest::init, forest::frame, forest::prefetch, forest::warmUp, 1},
+    {"final", finalscene::init, finalscene::frame, finalscene::prefetch, finalscene::warmUp,
+     finalscene::kWarmUpLayers},
 };

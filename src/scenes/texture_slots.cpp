@@ -7,18 +7,10 @@
 #include "scenes/warm_up.h"
 #include "textures/deferred_uploads.h"
 
-namespace {
-
-// Each slot's filter as its scene loaded it, for the stand-in of a warm-up.
-int slotFilters[kTextureSlots] = {};
-
-}  // namespace
-
 int loadTextures(std::span<const TextureFile> files, TextureLoader load) {
   int slot = 0;
   for (const TextureFile& file : files) {
     if ((demoClock->*load)(file.name, slot, file.filter) == 0) return 0;
-    slotFilters[slot] = file.filter;
     ++slot;
   }
   return 1;
@@ -31,11 +23,11 @@ void prefetchTextures(std::span<const TextureFile> files, ImageKind kind) {
 }
 
 void bindSlot(int slot) {
-  const uint32_t name = demoClock->textures[slot];
-  if (warmingUp() && uploadPending(name)) {
-    glBindTexture(GL_TEXTURE_2D, standInTexture(slotFilters[slot]));
+  if (warmingUp()) {
+    glBindTexture(GL_TEXTURE_2D, slotStandIn(slot));
     return;
   }
+  const uint32_t name = demoClock->textures[slot];
   uploadBeforeUse(name);
   glBindTexture(GL_TEXTURE_2D, name);
 }

@@ -23,7 +23,7 @@ int loadTextures(std::span<const TextureFile> files, TextureLoader load);
 void prefetchTextures(std::span<const TextureFile> files, ImageKind kind);
 
 // Binds the texture in `slot` of the clock's table to GL_TEXTURE_2D, its image uploaded first if
-// it was still waiting.
+// it was still waiting; while a WarmUp lives, the warm-up's stand-in instead.
 void bindSlot(int slot);
 
 // For a scene whose first frame draws with every one of its textures: the images go up now,

@@ -8,6 +8,7 @@
 namespace {
 
 bool active = false;
+std::span<const TextureFile> standInFiles;
 
 GLuint makeStandIn(GLint filter) {
   const GLubyte grey[3] = {128, 128, 128};
@@ -22,23 +23,26 @@ GLuint makeStandIn(GLint filter) {
 
 }  // namespace
 
-WarmUp::WarmUp() {
+WarmUp::WarmUp(void (*setUpState)(), std::span<const TextureFile> slotFiles) {
   glPushAttrib(GL_ALL_ATTRIB_BITS);
   glPushClientAttrib(GL_CLIENT_ALL_ATTRIB_BITS);
   for (GLenum mode : {GL_PROJECTION, GL_MODELVIEW, GL_TEXTURE}) {
     glMatrixMode(mode);
     glPushMatrix();
   }
+  setUpState();
   // The scene draws with the model-view matrix selected, as its frames do: a texture matrix
   // loaded by mistake would build another vertex program than the frames use.
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
   glViewport(0, 0, 1, 1);
+  standInFiles = slotFiles;
   active = true;
 }
 
 WarmUp::~WarmUp() {
   active = false;
+  standInFiles = {};
   for (GLenum mode : {GL_PROJECTION, GL_MODELVIEW, GL_TEXTURE}) {
     glMatrixMode(mode);
     glPopMatrix();
@@ -48,6 +52,11 @@ WarmUp::~WarmUp() {
 }
 
 bool warmingUp() { return active; }
+
+unsigned slotStandIn(int slot) {
+  const bool listed = slot >= 0 && static_cast<size_t>(slot) < standInFiles.size();
+  return standInTexture(listed ? standInFiles[static_cast<size_t>(slot)].filter : GL_LINEAR);
+}
 
 unsigned standInTexture(int filter) {
   static const GLuint nearest = makeStandIn(GL_NEAREST);

@@ -61,6 +61,19 @@ const Scene kFakeScenes[kSceneCount] = {
     {"final", fakeInit<3>, fakeFrame<3>, fakePrefetch<3>},
 };
 
+template <int I>
+void fakeWarmUp(int layer) {
+  log(std::string("warm:") + kNames[I] + ":" + std::to_string(layer));
+}
+
+// The same scenes with warm-ups of 1, 2, 3 and 1 layers.
+const Scene kWarmingScenes[kSceneCount] = {
+    {"ocean", fakeInit<0>, fakeFrame<0>, fakePrefetch<0>, fakeWarmUp<0>, 1},
+    {"pyramid", fakeInit<1>, fakeFrame<1>, fakePrefetch<1>, fakeWarmUp<1>, 2},
+    {"forest", fakeInit<2>, fakeFrame<2>, fakePrefetch<2>, fakeWarmUp<2>, 3},
+    {"final", fakeInit<3>, fakeFrame<3>, fakePrefetch<3>, fakeWarmUp<3>, 1},
+};
+
 int fakeMusic() {
   log("music");
   manualMilliseconds += fakes.musicMs;
@@ -146,6 +159,24 @@ TEST_F(Sequencer, PlaysTheScenesInOrderAndStaysInTheLast) {
                    "prefetch:final", "frame:forest", "frame:forest", "frame:forest", "init:final",
                    "frame:final", "frame:final", "frame:final", "frame:final", "frame:final"}));
   EXPECT_EQ(sceneState, 7);
+}
+
+// The first scene warms up before its init; each later one a layer before each frame of the
+// scene before it, from that scene's second frame on (the first is the change), and what a
+// short scene could not carry runs at the change, before the init.
+TEST_F(Sequencer, WarmUpsRunAheadOfTheirSceneAndNeverInTheChangesFrame) {
+  setupSequencer({kWarmingScenes, fakeMusic});
+  fakes.frameResults[0] = {0, 0, 0, 1};
+  fakes.frameResults[1] = {0, 1};
+  fakes.frameResults[2] = {1};
+  step(10);
+  EXPECT_EQ(platformLog().calls,
+            (Calls{"warm:ocean:0",  "init:ocean",     "music",          "prefetch:pyramid",
+                   "frame:ocean",   "warm:pyramid:0", "frame:ocean",    "warm:pyramid:1",
+                   "frame:ocean",   "frame:ocean",    "init:pyramid",   "prefetch:forest",
+                   "frame:pyramid", "warm:forest:0",  "frame:pyramid",  "warm:forest:1",
+                   "warm:forest:2", "init:forest",    "prefetch:final", "frame:forest",
+                   "warm:final:0",  "init:final",     "frame:final",    "frame:final"}));
 }
 
 TEST_F(Sequencer, OnlyOneMeansTheSceneIsOver) {

@@ -39,24 +39,40 @@ int emptyFrame() {
 
 VirtualClock* sceneClock = nullptr;
 
-// Each frame ends one regular step after it starts, as in the capture.
-std::vector<double> timeFrames(int (*frame)()) {
+// What the next scene's warm-up layers cost, each timed to its finished drawing.
+struct WarmUpTimes {
+  double totalMs = 0;
+  double largestLayerMs = 0;
+  void add(double ms) {
+    totalMs += ms;
+    if (ms > largestLayerMs) largestLayerMs = ms;
+  }
+};
+
+// Each frame ends one regular step after it starts, as in the capture. Where `next` is given,
+// its warm-up layers run before the frames as the sequencer runs them, inside the frames' times.
+std::vector<double> timeFrames(int (*frame)(), const Scene* next = nullptr,
+                               WarmUpTimes* warmUp = nullptr) {
   std::vector<double> times;
   for (int i = 0; i < kBenchFrames; ++i) {
     sceneClock->advance(sceneClock->regularStep());
     const Clock::time_point start = Clock::now();
+    if (next != nullptr && warmUpAhead(*next, i)) {
+      glFinish();
+      warmUp->add(msSince(start));
+    }
     frame();
     times.push_back(msSince(start));
   }
   return times;
 }
 
-// The mean frame time without the first frame, which pays for the scene's first use of its
-// textures and state.
-double meanAfterFirst(const std::vector<double>& times) {
+// The mean frame time from frame `first` on: the first frame pays for the scene's first use of
+// its textures, and the frames before `first` may carry the next scene's warm-up.
+double meanFrom(const std::vector<double>& times, size_t first) {
   double sum = 0;
-  for (size_t i = 1; i < times.size(); ++i) sum += times[i];
-  return times.size() > 1 ? sum / static_cast<double>(times.size() - 1) : 0;
+  for (size_t i = first; i < times.size(); ++i) sum += times[i];
+  return times.size() > first ? sum / static_cast<double>(times.size() - first) : 0;
 }
 
 void printStats(const FrameStats& s) {
@@ -74,6 +90,7 @@ void printRatios(const FrameStats& s, const FrameStats& empty) {
 
 struct SceneFigures {
   const char* name;
+  WarmUpTimes warmUp;  // ahead of init: the first scene's at start-up, the others' in frames
   double initMs;
   FrameStats frames;
   // The mean frame while the next scene decodes ahead over the mean of the same stretch of the
@@ -84,8 +101,10 @@ struct SceneFigures {
 void printScene(const SceneFigures& s, const FrameStats& empty) {
   // What a viewer sees at the change: the last frame of the scene before stays up through the
   // init and the new scene's first frame.
-  std::printf("    {\"scene\": \"%s\", \"init_ms\": %.3f, \"change_ms\": %.3f, ", s.name, s.initMs,
-              s.initMs + s.frames.first);
+  std::printf(
+      "    {\"scene\": \"%s\", \"warm_up_ms\": %.3f, \"warm_up_layer_max_ms\": %.3f, "
+      "\"init_ms\": %.3f, \"change_ms\": %.3f, ",
+      s.name, s.warmUp.totalMs, s.warmUp.largestLayerMs, s.initMs, s.initMs + s.frames.first);
   printStats(s.frames);
   printRatios(s.frames, empty);
   if (s.decodingAheadCost > 0) std::printf(", \"decoding_ahead_cost\": %.3f", s.decodingAheadCost);
@@ -114,6 +133,14 @@ int runBench(VirtualClock* clock, int width, int height) {
   const FrameStats empty = frameStats(timeFrames(emptyFrame));
   prefetchScene(kDemoScenes[0]);
   finishPrefetching();
+  // The first scene warms up whole before its init, at start-up.
+  WarmUpTimes warmUp;
+  for (int layer = 0; layer < kDemoScenes[0].warmUpLayers; ++layer) {
+    const Clock::time_point start = Clock::now();
+    kDemoScenes[0].warmUp(layer);
+    glFinish();
+    warmUp.add(msSince(start));
+  }
   std::vector<SceneFigures> scenes;
   for (int i = 0; i < kSceneCount; ++i) {
     const Scene& scene = kDemoScenes[i];
@@ -127,13 +154,16 @@ int runBench(VirtualClock* clock, int width, int height) {
     const double initMs = msSince(start);
     demoClock->restart();
     if (next != nullptr) prefetchScene(*next);
-    const std::vector<double> times = timeFrames(scene.frame);
+    WarmUpTimes nextWarmUp;
+    const std::vector<double> times = timeFrames(scene.frame, next, &nextWarmUp);
     finishPrefetching();
     // The same stretch of the scene again with nothing decoding, to weigh what decoding cost.
     demoClock->restart();
     const std::vector<double> quiet = timeFrames(scene.frame);
-    const double cost = next != nullptr ? meanAfterFirst(times) / meanAfterFirst(quiet) : 0;
-    scenes.push_back({scene.name, initMs, frameStats(times), cost});
+    const size_t settled = next != nullptr ? 1 + static_cast<size_t>(next->warmUpLayers) : 1;
+    const double cost = next != nullptr ? meanFrom(times, settled) / meanFrom(quiet, settled) : 0;
+    scenes.push_back({scene.name, warmUp, initMs, frameStats(times), cost});
+    warmUp = nextWarmUp;
   }
   printReport(width, height, empty, scenes);
   return 0;

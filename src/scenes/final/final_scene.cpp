@@ -33,14 +33,6 @@ void drawTube(const Camera& camera) {
   glDisable(GL_FOG);
 }
 
-// The tube and the flare as they stand, with no time passing for the flare: its sparks and
-// timing start with the scene's first frame.
-void warmUp() {
-  const WarmUp offscreen;
-  drawTube(cameraOf(finalScene));
-  wingedFlare->draw();
-}
-
 void flyFlare(const FinalScene& scene, const Camera& camera) {
   float x = 0.0f, y = 0.0f, z = 0.0f;
   pathPosition(flarePathTime(scene), &x, &y, &z);
@@ -61,11 +53,21 @@ void setUpView() {
 
 void prefetch() { prefetchTextures(kTextureFiles, ImageKind::Png); }
 
+// The tube and the flare as they stand, with no time passing for the flare: its sparks and
+// timing start with the scene's first frame.
+void warmUp(int layer) {
+  const WarmUp offscreen(setUpLayerView, kTextureFiles);
+  if (layer == 0) {
+    drawTube(cameraOf(finalScene));
+  } else {
+    wingedFlare->draw();
+  }
+}
+
 int init() {
   if (loadTextures() == 0) return 0;
   uploadSceneTextures();
   setUpView();
-  warmUp();
   return 1;
 }
 

@@ -6,6 +6,9 @@ namespace finalscene {
 
 // Starts decoding the scene's images ahead of init.
 void prefetch();
+// Its two warm-up layers: 0 the fogged tube, 1 the winged flare.
+constexpr int kWarmUpLayers = 2;
+void warmUp(int layer);
 int init();
 int frame();
 

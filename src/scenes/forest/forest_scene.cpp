@@ -65,14 +65,15 @@ void setUpView() {
 
 void prefetch() { prefetchTextures(kTextureFiles, ImageKind::Bmp); }
 
+void warmUp(int) {
+  const WarmUp offscreen(setUpLayerView, kTextureFiles);
+  drawPicture(0);
+}
+
 int init() {
   if (loadTextures() == 0) return 0;
   uploadSceneTextures();
   setUpView();
-  {
-    const WarmUp offscreen;
-    drawPicture(0);
-  }
   return 1;
 }
 

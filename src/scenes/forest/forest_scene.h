@@ -6,6 +6,8 @@ namespace forest {
 
 // Starts decoding the scene's images ahead of init.
 void prefetch();
+// Its one warm-up layer: the water and the picture.
+void warmUp(int layer);
 int init();
 int frame();
 

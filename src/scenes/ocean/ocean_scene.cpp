@@ -65,9 +65,11 @@ void drawTiltedSky(const OceanScene& scene, int t) {
   glPopMatrix();
 }
 
+}  // namespace
+
 // Every layer the scene will draw: a phrase, the sea and sky faded in, a logo group.
-void warmUp() {
-  const WarmUp offscreen;
+void warmUp(int) {
+  const WarmUp offscreen(setUpLayerView, kTextureFiles);
   drawPhrase(kFirstPhraseSlot, 1.0f, -4.0f, 0.0f);
   OceanScene fadedIn;
   fadedIn.fade = 1.0f;
@@ -76,6 +78,8 @@ void warmUp() {
   glTranslatef(-2.0f, 1.0f, -7.0f);
   drawLogoGrid(0);
 }
+
+namespace {
 
 void drawLogo(int t) {
   glPushMatrix();
@@ -92,7 +96,6 @@ void prefetch() { prefetchTextures(kTextureFiles, ImageKind::Png); }
 int init() {
   if (loadTextures(kTextureFiles, &DemoClock::loadPngTexture) == 0) return 0;
   setUpLayerView();
-  warmUp();
   return 1;
 }
 

@@ -5,6 +5,8 @@
 namespace ocean {
 // Starts decoding the scene's images ahead of init.
 void prefetch();
+// Its one warm-up layer: a phrase, the sea and sky faded in and a logo group.
+void warmUp(int layer);
 int init();
 int frame();
 }  // namespace ocean

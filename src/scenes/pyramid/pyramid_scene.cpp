@@ -26,9 +26,11 @@ constexpr ImageRequest kImages[] = {
     {"mapciel.png", ImageKind::PngWithLevels},
 };
 
-uint32_t loadTexture(const ImageRequest& image) {
+// `waitForUse`: a picture decoded ahead goes up to the GL just before it is first bound.
+uint32_t loadTexture(const ImageRequest& image, bool waitForUse = false) {
   const int mipmap = image.kind == ImageKind::PngWithLevels ? kPngSimpleMipmaps : kPngNoMipmaps;
-  return pngBind(image.fileName, mipmap, kPngSolid, nullptr, GL_REPEAT, GL_LINEAR, GL_LINEAR);
+  return bindPng(image.fileName, mipmap, kPngSolid, nullptr, GL_REPEAT, GL_LINEAR, GL_LINEAR,
+                 waitForUse);
 }
 
 void setUpState() {
@@ -65,6 +67,22 @@ void setGeometry(PyramidScene& scene) {
   scene.skyHeight = 16.0f;
 }
 
+// The state every frame draws in, as init sets it.
+void setUpFrameState() {
+  setUpState();
+  setUpProjection();
+  setUpBlending();
+}
+
+// The scene as its first frame finds it, but for its textures and display list.
+void setUpScene(PyramidScene& scene) {
+  setGeometry(scene);
+  scene.orbitAngle = 0.0f;
+  scene.zoom = kZoomLow;
+  scene.zoomRate = 0.2f;
+  scene.lastValidEye = eyePosition(scene);
+}
+
 void lookAtOrigin(const Eye& eye) {
   glLoadIdentity();
   gluLookAt(eye.x, eye.y, eye.z, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
@@ -82,25 +100,29 @@ void drawView(PyramidScene& scene) {
 
 void prefetch() { prefetchImages(kImages); }
 
+// With 1 x 1 stand-ins for the pictures and a display list of its own, dropped after.
+void warmUp(int) {
+  const WarmUp offscreen(setUpFrameState);
+  PyramidScene standIn;
+  setUpScene(standIn);
+  const unsigned texture = standInTexture(GL_LINEAR);
+  standIn.pyramidTexture = standIn.groundTexture = standIn.skyTexture = texture;
+  standIn.pyramidList = compilePyramidList(standIn);
+  drawView(standIn);
+  glDeleteLists(standIn.pyramidList, 1);
+}
+
 int init() {
   PyramidScene& scene = pyramidScene;
-  setUpState();
+  setUpFrameState();
   scene.pyramidTexture = loadTexture(kImages[0]);
   scene.groundTexture = loadTexture(kImages[1]);
-  scene.skyTexture = loadTexture(kImages[2]);
-  setUpProjection();
-  setUpBlending();
-  setGeometry(scene);
+  // The sky is the last of the first frame's draws: its upload waits for it there, so that init
+  // and that frame share the three pictures' uploads.
+  scene.skyTexture = loadTexture(kImages[2], true);
   glClearColor(1.0f, 1.0f, 1.0f, 0.0f);
-  scene.orbitAngle = 0.0f;
+  setUpScene(scene);
   scene.pyramidList = compilePyramidList(scene);
-  scene.zoom = kZoomLow;
-  scene.zoomRate = 0.2f;
-  scene.lastValidEye = eyePosition(scene);
-  {
-    const WarmUp offscreen;
-    drawView(scene);
-  }
   return 1;
 }
 

@@ -5,6 +5,8 @@
 namespace pyramid {
 // Starts decoding the scene's images ahead of init.
 void prefetch();
+// Its one warm-up layer: pyramid, ground and sky.
+void warmUp(int layer);
 int init();
 int frame();
 }  // namespace pyramid
