@@ -23,21 +23,4 @@ inline void prefetchScene(const Scene& scene) {
   if (scene.prefetch != nullptr) scene.prefetch();
 }
 
-// The next scene warms up while the one before plays, a layer before each frame from that
-// scene's second frame on (its first is the change itself): `frame` counts the frames the
-// playing scene has drawn. Each layer runs once; true when one ran.
-inline bool warmUpAhead(const Scene& next, int frame) {
-  const int layer = frame - 1;
-  if (next.warmUp == nullptr || layer < 0 || layer >= next.warmUpLayers) return false;
-  next.warmUp(layer);
-  return true;
-}
-
-// At the change, after the playing scene's last frame (`frame` frames drawn), the layers it was
-// too short to carry; with no scene before (`frame` 0), every layer.
-inline void finishWarmUp(const Scene& next, int frame) {
-  for (int f = frame < 1 ? 1 : frame; warmUpAhead(next, f); ++f) {
-  }
-}
-
 constexpr int kSceneCount = 4;

@@ -2,6 +2,7 @@
 
 #include "core/demo_clock.h"
 #include "core/fatal_error.h"
+#include "core/warm_up_queue.h"
 
 SceneState sceneState = 0;
 
@@ -9,6 +10,7 @@ namespace {
 
 SequencerSetup installed;
 int framesOfScene = 0;  // drawn by the scene playing
+WarmUpQueue warmUps;
 
 struct Transition {
   SceneState from;
@@ -30,7 +32,7 @@ void prefetchNext(int scene) {
 }
 
 void startFirstScene() {
-  finishWarmUp(installed.scenes[0], 0);
+  warmUps.finish(0);
   if (installed.scenes[0].init() == 0) fatalError("error init part 1");
   if (installed.startMusic() == 0) fatalError("sound init error");
   demoClock->restart();
@@ -45,6 +47,7 @@ void setupSequencer(const SequencerSetup& setup) {
   installed = setup;
   sceneState = 0;
   framesOfScene = 0;
+  warmUps.reset(setup.scenes);
 }
 
 void sequencerStep() {
@@ -58,14 +61,13 @@ void sequencerStep() {
   }
   for (const Transition& t : kTransitions) {
     if (sceneState != t.from) continue;
-    const Scene& next = installed.scenes[t.scene + 1];
-    // Before the frame: what the warm-up draws, the frame's clear wipes.
-    warmUpAhead(next, framesOfScene);
+    // Before the frame: what a warm-up draws, the frame's clear wipes.
+    if (framesOfScene > 0) warmUps.runNext();
     const int ended = installed.scenes[t.scene].frame();
     ++framesOfScene;
     if (ended != 1) return;
-    finishWarmUp(next, framesOfScene);
-    if (next.init() == 0) fatalError(t.nextInitFailure);
+    warmUps.finish(t.scene + 1);
+    if (installed.scenes[t.scene + 1].init() == 0) fatalError(t.nextInitFailure);
     sceneState = t.to;
     framesOfScene = 0;
     demoClock->restart();

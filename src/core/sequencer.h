@@ -2,7 +2,7 @@
 // loop: a step draws one frame of the current scene, or, when that frame reports the end,
 // initialises the next scene and restarts the clock. The very first step warms up the first scene,
 // initialises it and starts the music. Once a scene has started, the one after it decodes its
-// images ahead and warms up, a layer before each of its frames.
+// images ahead; the later scenes warm up a layer before each frame (WarmUpQueue).
 #pragma once
 
 #include <cstdint>

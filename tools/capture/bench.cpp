@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/demo_clock.h"
+#include "core/warm_up_queue.h"
 #include "frame_stats.h"
 #include "platform/platform.h"
 #include "scenes/scene_table.h"
@@ -49,18 +50,28 @@ struct WarmUpTimes {
   }
 };
 
-// Each frame ends one regular step after it starts, as in the capture. Where `next` is given,
-// its warm-up layers run before the frames as the sequencer runs them, inside the frames' times.
-std::vector<double> timeFrames(int (*frame)(), const Scene* next = nullptr,
-                               WarmUpTimes* warmUp = nullptr) {
+WarmUpQueue warmUps;
+WarmUpTimes warmUpTimes[kSceneCount];
+
+// Runs the queue's next layer, timed to its finished drawing; false when none waited.
+bool timeWarmUp() {
+  const int scene = warmUps.nextScene();
+  const Clock::time_point start = Clock::now();
+  if (!warmUps.runNext()) return false;
+  glFinish();
+  warmUpTimes[scene].add(msSince(start));
+  return true;
+}
+
+// Each frame ends one regular step after it starts, as in the capture. With `warmedUp`, the
+// waiting warm-up layers run as the sequencer runs them, before each frame but the first, inside
+// the frames' times, and `warmedUp` counts the frames that carried one.
+std::vector<double> timeFrames(int (*frame)(), int* warmedUp = nullptr) {
   std::vector<double> times;
   for (int i = 0; i < kBenchFrames; ++i) {
     sceneClock->advance(sceneClock->regularStep());
     const Clock::time_point start = Clock::now();
-    if (next != nullptr && warmUpAhead(*next, i)) {
-      glFinish();
-      warmUp->add(msSince(start));
-    }
+    if (warmedUp != nullptr && i > 0 && timeWarmUp()) ++*warmedUp;
     frame();
     times.push_back(msSince(start));
   }
@@ -68,7 +79,7 @@ std::vector<double> timeFrames(int (*frame)(), const Scene* next = nullptr,
 }
 
 // The mean frame time from frame `first` on: the first frame pays for the scene's first use of
-// its textures, and the frames before `first` may carry the next scene's warm-up.
+// its textures, and the frames before `first` may carry warm-ups.
 double meanFrom(const std::vector<double>& times, size_t first) {
   double sum = 0;
   for (size_t i = first; i < times.size(); ++i) sum += times[i];
@@ -133,18 +144,14 @@ int runBench(VirtualClock* clock, int width, int height) {
   const FrameStats empty = frameStats(timeFrames(emptyFrame));
   prefetchScene(kDemoScenes[0]);
   finishPrefetching();
-  // The first scene warms up whole before its init, at start-up.
-  WarmUpTimes warmUp;
-  for (int layer = 0; layer < kDemoScenes[0].warmUpLayers; ++layer) {
-    const Clock::time_point start = Clock::now();
-    kDemoScenes[0].warmUp(layer);
-    glFinish();
-    warmUp.add(msSince(start));
-  }
+  warmUps.reset(kDemoScenes);
   std::vector<SceneFigures> scenes;
   for (int i = 0; i < kSceneCount; ++i) {
     const Scene& scene = kDemoScenes[i];
     const Scene* next = i + 1 < kSceneCount ? &kDemoScenes[i + 1] : nullptr;
+    // What still waits of the scene runs before its init: all of the first scene's, at start-up.
+    while (warmUps.nextScene() <= i && timeWarmUp()) {
+    }
     const Clock::time_point start = Clock::now();
     if (scene.init() == 0) {
       std::fprintf(stderr, "tamsirel-capture: the %s scene's initialisation failed\n", scene.name);
@@ -154,17 +161,17 @@ int runBench(VirtualClock* clock, int width, int height) {
     const double initMs = msSince(start);
     demoClock->restart();
     if (next != nullptr) prefetchScene(*next);
-    WarmUpTimes nextWarmUp;
-    const std::vector<double> times = timeFrames(scene.frame, next, &nextWarmUp);
+    int warmedUp = 0;
+    const std::vector<double> times = timeFrames(scene.frame, &warmedUp);
     finishPrefetching();
     // The same stretch of the scene again with nothing decoding, to weigh what decoding cost.
     demoClock->restart();
     const std::vector<double> quiet = timeFrames(scene.frame);
-    const size_t settled = next != nullptr ? 1 + static_cast<size_t>(next->warmUpLayers) : 1;
+    const size_t settled = 1 + static_cast<size_t>(warmedUp);  // the frames past the warm-ups
     const double cost = next != nullptr ? meanFrom(times, settled) / meanFrom(quiet, settled) : 0;
-    scenes.push_back({scene.name, warmUp, initMs, frameStats(times), cost});
-    warmUp = nextWarmUp;
+    scenes.push_back({scene.name, {}, initMs, frameStats(times), cost});
   }
+  for (int i = 0; i < kSceneCount; ++i) scenes[static_cast<size_t>(i)].warmUp = warmUpTimes[i];
   printReport(width, height, empty, scenes);
   return 0;
 }
