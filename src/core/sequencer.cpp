@@ -32,7 +32,8 @@ void prefetchNext(int scene) {
 }
 
 void startFirstScene() {
-  warmUps.finish(0);
+  while (warmUps.beforeInit(0)) {
+  }
   if (installed.scenes[0].init() == 0) fatalError("error init part 1");
   if (installed.startMusic() == 0) fatalError("sound init error");
   demoClock->restart();
@@ -62,11 +63,12 @@ void sequencerStep() {
   for (const Transition& t : kTransitions) {
     if (sceneState != t.from) continue;
     // Before the frame: what a warm-up draws, the frame's clear wipes.
-    if (framesOfScene > 0) warmUps.runNext();
+    warmUps.beforeFrame(framesOfScene);
     const int ended = installed.scenes[t.scene].frame();
     ++framesOfScene;
     if (ended != 1) return;
-    warmUps.finish(t.scene + 1);
+    while (warmUps.beforeInit(t.scene + 1)) {
+    }
     if (installed.scenes[t.scene + 1].init() == 0) fatalError(t.nextInitFailure);
     sceneState = t.to;
     framesOfScene = 0;

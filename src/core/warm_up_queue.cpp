@@ -23,7 +23,6 @@ bool WarmUpQueue::runNext() {
   return true;
 }
 
-void WarmUpQueue::finish(int scene) {
-  while (scene_ <= scene && runNext()) {
-  }
-}
+bool WarmUpQueue::beforeFrame(int framesOfScene) { return framesOfScene > 0 && runNext(); }
+
+bool WarmUpQueue::beforeInit(int scene) { return scene_ <= scene && runNext(); }

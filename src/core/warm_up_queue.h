@@ -1,8 +1,8 @@
-// The scenes' warm-up layers, in playing order, waiting to run. The sequencer runs the first
+// The scenes' warm-up layers, in playing order, waiting to run, and when they run: the first
 // scene's whole before its init, then one layer before each frame that is not a scene's first,
-// so no scene change carries one: in the demo they all land in the ocean's first frames, the
+// so no scene change carries one. In the demo they all land in the ocean's first frames, the
 // cheapest it draws (a phrase on black). A layer still waiting when its scene is due runs before
-// that scene's init.
+// that scene's init. The sequencer and the benchmark both follow it.
 #pragma once
 
 #include "core/scene.h"
@@ -13,12 +13,15 @@ class WarmUpQueue {
   void reset(const Scene* scenes);
   // The scene whose layer runs next; kSceneCount when none waits.
   int nextScene() const { return scene_; }
-  // Runs the next layer; false when none waited.
-  bool runNext();
-  // Runs what still waits of `scene` and of the scenes before it.
-  void finish(int scene);
+  // Before a frame of the scene playing, which has drawn `framesOfScene` frames: runs the next
+  // layer unless this is the scene's first frame; true when one ran.
+  bool beforeFrame(int framesOfScene);
+  // Before the init of `scene`: runs one layer of `scene` or of a scene before it, if one still
+  // waits; true when one ran. Called until false.
+  bool beforeInit(int scene);
 
  private:
+  bool runNext();
   void skipDone();
 
   const Scene* scenes_ = nullptr;

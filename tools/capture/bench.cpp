@@ -40,7 +40,7 @@ int emptyFrame() {
 
 VirtualClock* sceneClock = nullptr;
 
-// What the next scene's warm-up layers cost, each timed to its finished drawing.
+// What a scene's warm-up layers cost, each timed to its finished drawing.
 struct WarmUpTimes {
   double totalMs = 0;
   double largestLayerMs = 0;
@@ -53,25 +53,27 @@ struct WarmUpTimes {
 WarmUpQueue warmUps;
 WarmUpTimes warmUpTimes[kSceneCount];
 
-// Runs the queue's next layer, timed to its finished drawing; false when none waited.
-bool timeWarmUp() {
+// Runs `step` (one of the queue's), timing the layer it ran to its finished drawing; false when
+// it ran none.
+template <typename Step>
+bool timeWarmUp(Step step) {
   const int scene = warmUps.nextScene();
   const Clock::time_point start = Clock::now();
-  if (!warmUps.runNext()) return false;
+  if (!step()) return false;
   glFinish();
   warmUpTimes[scene].add(msSince(start));
   return true;
 }
 
 // Each frame ends one regular step after it starts, as in the capture. With `warmedUp`, the
-// waiting warm-up layers run as the sequencer runs them, before each frame but the first, inside
-// the frames' times, and `warmedUp` counts the frames that carried one.
+// waiting warm-up layers run before the frames as the sequencer runs them, inside the frames'
+// times, and `warmedUp` counts the frames that carried one.
 std::vector<double> timeFrames(int (*frame)(), int* warmedUp = nullptr) {
   std::vector<double> times;
   for (int i = 0; i < kBenchFrames; ++i) {
     sceneClock->advance(sceneClock->regularStep());
     const Clock::time_point start = Clock::now();
-    if (warmedUp != nullptr && i > 0 && timeWarmUp()) ++*warmedUp;
+    if (warmedUp != nullptr && timeWarmUp([i] { return warmUps.beforeFrame(i); })) ++*warmedUp;
     frame();
     times.push_back(msSince(start));
   }
@@ -150,7 +152,7 @@ int runBench(VirtualClock* clock, int width, int height) {
     const Scene& scene = kDemoScenes[i];
     const Scene* next = i + 1 < kSceneCount ? &kDemoScenes[i + 1] : nullptr;
     // What still waits of the scene runs before its init: all of the first scene's, at start-up.
-    while (warmUps.nextScene() <= i && timeWarmUp()) {
+    while (timeWarmUp([i] { return warmUps.beforeInit(i); })) {
     }
     const Clock::time_point start = Clock::now();
     if (scene.init() == 0) {

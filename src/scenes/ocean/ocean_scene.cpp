@@ -65,7 +65,17 @@ void drawTiltedSky(const OceanScene& scene, int t) {
   glPopMatrix();
 }
 
+void drawLogo(int t) {
+  glPushMatrix();
+  glTranslatef(-2.0f, 1.0f, -7.0f);
+  const int group = logoGroup(t);
+  if (group >= 0) drawLogoGrid(group);
+  glPopMatrix();
+}
+
 }  // namespace
+
+void prefetch() { prefetchTextures(kTextureFiles, ImageKind::Png); }
 
 // Every layer the scene will draw: a phrase, the sea and sky faded in, a logo group.
 void warmUp(int) {
@@ -78,20 +88,6 @@ void warmUp(int) {
   glTranslatef(-2.0f, 1.0f, -7.0f);
   drawLogoGrid(0);
 }
-
-namespace {
-
-void drawLogo(int t) {
-  glPushMatrix();
-  glTranslatef(-2.0f, 1.0f, -7.0f);
-  const int group = logoGroup(t);
-  if (group >= 0) drawLogoGrid(group);
-  glPopMatrix();
-}
-
-}  // namespace
-
-void prefetch() { prefetchTextures(kTextureFiles, ImageKind::Png); }
 
 int init() {
   if (loadTextures(kTextureFiles, &DemoClock::loadPngTexture) == 0) return 0;
