@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "scenes/warm_up.h"
+#include "textures/ahead_uploads.h"
 #include "textures/deferred_uploads.h"
 
 int loadTextures(std::span<const TextureFile> files, TextureLoader load) {
@@ -36,6 +37,7 @@ void uploadSceneTextures() { uploadAllPending(); }
 
 void endFrameAndUpload() {
   demoClock->endFrame();
-  // The frame is handed over; while the rasterizer finishes it, one waiting image goes up.
-  uploadOnePending();
+  // The frame is handed over; while the rasterizer finishes it, one waiting image goes up, or
+  // else a band of the next scene's pictures.
+  if (!uploadOnePending()) sendAheadBand();
 }

@@ -30,6 +30,6 @@ void bindSlot(int slot);
 // where they cost what they would cost in that frame.
 void uploadSceneTextures();
 
-// The clock's endFrame, then one waiting image uploaded: how every frame of a scene that loads
-// its textures into slots ends.
+// The clock's endFrame, then one waiting image uploaded, or else a band of a picture decoded
+// ahead for the next scene: how every frame of a scene that loads its textures into slots ends.
 void endFrameAndUpload();

@@ -49,8 +49,9 @@ void uploadAllPending() {
   while (!waiting.empty()) uploadOnePending();
 }
 
-void uploadOnePending() {
-  if (waiting.empty()) return;
+bool uploadOnePending() {
+  if (waiting.empty()) return false;
   upload(waiting.front());
   waiting.pop_front();
+  return true;
 }

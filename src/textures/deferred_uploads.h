@@ -23,5 +23,6 @@ bool uploadPending(uint32_t name);
 void uploadBeforeUse(uint32_t name);
 // Uploads every waiting image.
 void uploadAllPending();
-// Uploads the longest-waiting image, if any. Leaves the GL_TEXTURE_2D binding changed when it did.
-void uploadOnePending();
+// Uploads the longest-waiting image, if any; false when none waited. Leaves the GL_TEXTURE_2D
+// binding changed when it did.
+bool uploadOnePending();

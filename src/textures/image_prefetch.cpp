@@ -74,6 +74,17 @@ class PrefetchQueue {
     return image;
   }
 
+  TakenPng takeDecodedPng() {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    for (auto it = decoded_.begin(); it != decoded_.end(); ++it) {
+      if (it->first.second == ImageKind::Bmp) continue;
+      TakenPng png{it->first.first, it->first.second, std::move(it->second)};
+      decoded_.erase(it);
+      return png;
+    }
+    return {};
+  }
+
   void finish() {
     std::unique_lock<std::mutex> lock(mutex_);
     done_.wait(lock, [&] { return waiting_.empty() && !decoding_; });
@@ -135,5 +146,7 @@ std::unique_ptr<DecodedImage> takePrefetched(const char* fileName, ImageKind kin
   if (fileName == nullptr) return nullptr;
   return queue().take({fileName, kind});
 }
+
+TakenPng takeDecodedPng() { return queue().takeDecodedPng(); }
 
 void finishPrefetching() { queue().finish(); }

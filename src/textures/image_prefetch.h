@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "textures/bmp_decoder.h"
@@ -48,6 +49,15 @@ void prefetchImages(std::span<const ImageRequest> files);
 // nullptr when it was never queued or the worker has not reached it (it is dropped from the
 // queue), and then the caller decodes the file itself, as fast as the worker would.
 std::unique_ptr<DecodedImage> takePrefetched(const char* fileName, ImageKind kind);
+
+// A PNG the worker has finished and nobody has taken, taken now without waiting; `image` is
+// nullptr when there is none yet.
+struct TakenPng {
+  std::string fileName;
+  ImageKind kind = ImageKind::Png;
+  std::unique_ptr<DecodedImage> image;
+};
+TakenPng takeDecodedPng();
 
 // Waits until the worker has decoded everything queued (the benchmark stands for the viewer's
 // time in the setup dialog with it).

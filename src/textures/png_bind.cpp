@@ -1,7 +1,7 @@
-// pngBind over our libpng decoding: decode first (or take what the worker decoded ahead), then
-// make the texture, so a file that fails leaves no texture object and the GL's binding as it
-// was. Supports the modes the demo uses: no mipmaps or simple (picked) mipmaps, solid
-// transparency, no information record.
+// pngBind over our libpng decoding: decode first (or take what the worker decoded ahead, or the
+// texture object it went into ahead of init), then make the texture, so a file that fails leaves
+// no texture object and the GL's binding as it was. Supports the modes the demo uses: no mipmaps
+// or simple (picked) mipmaps, solid transparency, no information record.
 #include "textures/png_bind.h"
 
 #include <GL/gl.h>
@@ -10,6 +10,7 @@
 #include <new>
 #include <vector>
 
+#include "textures/ahead_uploads.h"
 #include "textures/deferred_uploads.h"
 #include "textures/gl_unpack.h"
 #include "textures/image_prefetch.h"
@@ -32,16 +33,30 @@ bool stretchToPowerOfTwo(PngPixels* image) {
   return true;
 }
 
-// False when the GL cannot take the picture; `stretched` tells whether it had to be resized.
-bool fitToGl(PngPixels* image, bool* stretched) {
-  const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-  const auto* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-  const int32_t width = image->width, height = image->height;
-  if (!glTakesAnySide(version, extensions) && !stretchToPowerOfTwo(image)) return false;
-  *stretched = image->width != width || image->height != height;
+bool thisGlTakesAnySide() {
+  return glTakesAnySide(reinterpret_cast<const char*>(glGetString(GL_VERSION)),
+                        reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)));
+}
+
+bool withinMaxSide(const PngPixels& image) {
   GLint maxSide = 0;
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
-  return image->width <= maxSide && image->height <= maxSide;
+  return image.width <= maxSide && image.height <= maxSide;
+}
+
+// False when the GL cannot take the picture; `stretched` tells whether it had to be resized.
+bool fitToGl(PngPixels* image, bool* stretched) {
+  const int32_t width = image->width, height = image->height;
+  if (!thisGlTakesAnySide() && !stretchToPowerOfTwo(image)) return false;
+  *stretched = image->width != width || image->height != height;
+  return withinMaxSide(*image);
+}
+
+void setWrapAndFilters(int wrap, int minFilter, int magFilter) {
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magFilter);
 }
 
 void uploadLevel(int level, const PngPixels& pixels) {
@@ -50,19 +65,28 @@ void uploadLevel(int level, const PngPixels& pixels) {
 }
 
 // The file's pixels and, for picked mipmaps, its halved levels: from the worker when the file
-// was decoded ahead, otherwise decoded here.
+// was decoded ahead, otherwise decoded here. `sentName` is the texture object the pixels went
+// into ahead of init, if they did.
 struct PngSource {
   bool ahead = false;
   bool decoded = false;
   PngPixels top;
   bool levelsPicked = false;
   std::vector<PngPixels> levels;
+  GLuint sentName = 0;
 };
+
+std::unique_ptr<DecodedImage> takeDecodedAhead(const char* fileName, ImageKind kind,
+                                               GLuint* sentName) {
+  SentAhead sent = takeSentAhead(fileName, kind);
+  *sentName = sent.name;
+  return sent.image != nullptr ? std::move(sent.image) : takePrefetched(fileName, kind);
+}
 
 PngSource readPng(const char* fileName, bool withLevels) {
   PngSource source;
   const ImageKind kind = withLevels ? ImageKind::PngWithLevels : ImageKind::Png;
-  if (std::unique_ptr<DecodedImage> ahead = takePrefetched(fileName, kind)) {
+  if (std::unique_ptr<DecodedImage> ahead = takeDecodedAhead(fileName, kind, &source.sentName)) {
     source.ahead = true;
     source.decoded = ahead->pngDecoded;
     source.top = std::move(ahead->png);
@@ -76,6 +100,12 @@ PngSource readPng(const char* fileName, bool withLevels) {
 
 }  // namespace
 
+bool glTakesAsItIs(const PngPixels& image) {
+  const bool sidesTaken = thisGlTakesAnySide() || (nextPowerOfTwo(image.width) == image.width &&
+                                                   nextPowerOfTwo(image.height) == image.height);
+  return sidesTaken && withinMaxSide(image);
+}
+
 uint32_t pngBind(const char* fileName, int mipmap, int transparency, PngInfo* info, int wrap,
                  int minFilter, int magFilter) {
   return bindPng(fileName, mipmap, transparency, info, wrap, minFilter, magFilter, false);
@@ -87,6 +117,11 @@ uint32_t bindPng(const char* fileName, int mipmap, int transparency, PngInfo* in
   if (transparency != kPngSolid || info != nullptr) return 0;
   const bool withLevels = mipmap == kPngSimpleMipmaps;
   PngSource image = readPng(fileName, withLevels);
+  if (image.sentName != 0) {
+    glBindTexture(GL_TEXTURE_2D, image.sentName);
+    setWrapAndFilters(wrap, minFilter, magFilter);
+    return image.sentName;
+  }
   bool stretched = false;
   if (!image.decoded || !fitToGl(&image.top, &stretched)) return 0;
   if (withLevels && (!image.levelsPicked || stretched) &&
@@ -96,10 +131,7 @@ uint32_t bindPng(const char* fileName, int mipmap, int transparency, PngInfo* in
   GLuint name = 0;
   glGenTextures(1, &name);
   glBindTexture(GL_TEXTURE_2D, name);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magFilter);
+  setWrapAndFilters(wrap, minFilter, magFilter);
   if (image.ahead && deferIfAhead) {
     PendingImage pending{GL_RGB, {}};
     pending.levels.push_back(std::move(image.top));

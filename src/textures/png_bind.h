@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "textures/png_decode.h"
+
 struct PngInfo;  // glpng's information record; the program always passes nullptr
 
 constexpr int kPngNoMipmaps = 0;
@@ -17,3 +19,7 @@ uint32_t pngBind(const char* fileName, int mipmap, int transparency, PngInfo* in
 // its image from deferred_uploads.h.
 uint32_t bindPng(const char* fileName, int mipmap, int transparency, PngInfo* info, int wrap,
                  int minFilter, int magFilter, bool deferIfAhead);
+
+// Whether the GL takes the picture without stretching it to powers of two, and within its
+// largest side.
+bool glTakesAsItIs(const PngPixels& image);

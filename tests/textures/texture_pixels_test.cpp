@@ -1,6 +1,7 @@
 // The loaders and pngBind on a real GL (llvmpipe): textures drawn on a full-viewport quad come
 // out upright, odd BMP widths stay aligned, filters and wrap are as asked, pixel-store state is
-// put back, and failures leave the slot or the binding as described.
+// put back, failures leave the slot or the binding as described, and a picture sent ahead of
+// init is the one a direct load makes.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 #include <png.h>
@@ -14,6 +15,8 @@
 #include "recording_platform.h"
 #include "temp_files.h"
 #include "test_environment.h"
+#include "textures/ahead_uploads.h"
+#include "textures/image_prefetch.h"
 #include "textures/png_bind.h"
 
 namespace {
@@ -344,6 +347,76 @@ TEST_F(PngBind, RefusesModesItDoesNotImplement) {
   const std::string path = writeQuadrantPng();
   EXPECT_EQ(pngBind(path.c_str(), -1, kPngSolid, nullptr, GL_REPEAT, GL_LINEAR, GL_LINEAR), 0u);
   EXPECT_EQ(pngBind(path.c_str(), 0, 0, nullptr, GL_REPEAT, GL_LINEAR, GL_LINEAR), 0u);
+}
+
+// A picture decoded ahead and sent in bands while another texture is bound comes out of pngBind
+// as the same texture object the direct load makes from the same file, level for level; the
+// binding of whatever played meanwhile is left alone. A broken file is not sent at all, and
+// pngBind still fails on it without making a texture.
+TEST_F(PngBind, APictureSentAheadEqualsTheDirectLoad) {
+  struct Case {
+    uint32_t width, height;
+    int mipmap;
+  };
+  const Case cases[] = {{300, 250, kPngNoMipmaps}, {512, 256, kPngSimpleMipmaps}};
+  for (const Case& c : cases) {
+    png_test::PngSpec s;
+    s.width = c.width;
+    s.height = c.height;
+    for (uint32_t i = 0; i < c.width * c.height * 3; ++i)
+      s.rows.push_back(uint8_t(i * 7 + i / 999));
+    const Bytes file = png_test::encodePng(s);
+    const std::string direct = writeTemp("direct.png", file), ahead = writeTemp("ahead.png", file);
+    const ImageKind kind = c.mipmap == kPngNoMipmaps ? ImageKind::Png : ImageKind::PngWithLevels;
+    const ImageRequest request[] = {{ahead.c_str(), kind}};
+    prefetchImages(request);
+    finishPrefetching();
+    GLuint playing = 0;
+    glGenTextures(1, &playing);
+    glBindTexture(GL_TEXTURE_2D, playing);
+    ASSERT_TRUE(sendAheadBand()) << c.width;
+    EXPECT_EQ(boundTexture(), GLint(playing)) << c.width;
+
+    const uint32_t sent =
+        pngBind(ahead.c_str(), c.mipmap, kPngSolid, nullptr, GL_CLAMP, GL_NEAREST, GL_LINEAR);
+    ASSERT_NE(sent, 0u);
+    EXPECT_EQ(boundTexture(), GLint(sent));
+    EXPECT_EQ(textureParameter(GL_TEXTURE_WRAP_S), GL_CLAMP);
+    EXPECT_EQ(textureParameter(GL_TEXTURE_MIN_FILTER), GL_NEAREST);
+    EXPECT_EQ(textureParameter(GL_TEXTURE_MAG_FILTER), GL_LINEAR);
+    std::vector<Bytes> sentLevels;
+    for (int level = 0; levelWidth(level) > 0; ++level) {
+      GLint height = 0;
+      glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_HEIGHT, &height);
+      sentLevels.push_back(textureLevel(level, levelWidth(level), height));
+    }
+    ASSERT_NE(
+        pngBind(direct.c_str(), c.mipmap, kPngSolid, nullptr, GL_CLAMP, GL_NEAREST, GL_LINEAR), 0u);
+    ASSERT_EQ(sentLevels.size(), c.mipmap == kPngNoMipmaps ? 1u : 10u) << c.width;
+    for (size_t level = 0; level < sentLevels.size(); ++level) {
+      GLint height = 0;
+      glGetTexLevelParameteriv(GL_TEXTURE_2D, GLint(level), GL_TEXTURE_HEIGHT, &height);
+      EXPECT_EQ(sentLevels[level], textureLevel(GLint(level), levelWidth(GLint(level)), height))
+          << c.width << " level " << level;
+    }
+  }
+
+  Bytes corrupt = png_test::encodePng(quadrantPng());
+  corrupt.resize(corrupt.size() / 2);
+  const std::string broken = writeTemp("broken.png", corrupt);
+  const ImageRequest request[] = {{broken.c_str(), ImageKind::Png}};
+  prefetchImages(request);
+  finishPrefetching();
+  GLuint playing = 0;
+  glGenTextures(1, &playing);
+  glBindTexture(GL_TEXTURE_2D, playing);
+  EXPECT_FALSE(sendAheadBand());
+  EXPECT_FALSE(glIsTexture(playing + 1));
+  EXPECT_EQ(
+      pngBind(broken.c_str(), kPngNoMipmaps, kPngSolid, nullptr, GL_REPEAT, GL_LINEAR, GL_LINEAR),
+      0u);
+  EXPECT_EQ(boundTexture(), GLint(playing));
+  EXPECT_FALSE(glIsTexture(playing + 1));
 }
 
 }  // namespace
