@@ -26,7 +26,9 @@ constexpr Transition kTransitions[] = {
     {6, 2, 7, "error init part 7"},
 };
 
-// The scene after `scene` decodes its images while `scene` plays.
+// The scene after `scene` decodes its images while `scene` plays, from the end of its first
+// frame: on two cores the worker would otherwise take one from the rasterizer in the very frame
+// that a change waits for.
 void prefetchNext(int scene) {
   if (scene + 1 < kSceneCount) prefetchScene(installed.scenes[scene + 1]);
 }
@@ -39,7 +41,6 @@ void startFirstScene() {
   demoClock->restart();
   sceneState = 1;
   framesOfScene = 0;
-  prefetchNext(0);
 }
 
 }  // namespace
@@ -65,7 +66,7 @@ void sequencerStep() {
     // Before the frame: what a warm-up draws, the frame's clear wipes.
     warmUps.beforeFrame(framesOfScene);
     const int ended = installed.scenes[t.scene].frame();
-    ++framesOfScene;
+    if (++framesOfScene == kFramesBeforeDecodingNext) prefetchNext(t.scene);
     if (ended != 1) return;
     while (warmUps.beforeInit(t.scene + 1)) {
     }
@@ -73,7 +74,6 @@ void sequencerStep() {
     sceneState = t.to;
     framesOfScene = 0;
     demoClock->restart();
-    prefetchNext(t.scene + 1);
     return;
   }
 }

@@ -108,12 +108,13 @@ TEST_F(Sequencer, FirstStepInitialisesTheOceanStartsTheMusicAndDrawsNothing) {
   fakes.initMs = 30;
   fakes.musicMs = 7;
   step();
-  EXPECT_EQ(platformLog().calls, (Calls{"init:ocean", "music", "prefetch:pyramid"}));
+  EXPECT_EQ(platformLog().calls, (Calls{"init:ocean", "music"}));
   EXPECT_EQ(sceneState, 1);
   EXPECT_EQ(clock_.startTick, 1047u)
       << "the clock restarts after the ocean's init and the music's start";
   step();
-  EXPECT_EQ(platformLog().calls.back(), "frame:ocean");
+  EXPECT_EQ(platformLog().calls, (Calls{"init:ocean", "music", "frame:ocean", "prefetch:pyramid"}))
+      << "the pyramid decodes once the ocean's first frame is drawn";
   EXPECT_EQ(fakes.elapsedSeenByFrame, 0) << "the first frame sees elapsed 0";
 }
 
@@ -123,13 +124,13 @@ TEST_F(Sequencer, ASceneChangeTakesOneStepAndRestartsTheClock) {
     int scene;
     const char* lastFrame;
     const char* nextInit;
-    const char* prefetch;  // the scene after the next one decodes ahead, when there is one
+    const char* prefetch;  // a scene whose first frame is its last decodes the next just before
     SceneState to;
   };
   const Case cases[] = {
-      {1, 0, "frame:ocean", "init:pyramid", "prefetch:forest", 3},
-      {3, 1, "frame:pyramid", "init:forest", "prefetch:final", 6},
-      {6, 2, "frame:forest", "init:final", nullptr, 7},
+      {1, 0, "frame:ocean", "init:pyramid", "prefetch:pyramid", 3},
+      {3, 1, "frame:pyramid", "init:forest", "prefetch:forest", 6},
+      {6, 2, "frame:forest", "init:final", "prefetch:final", 7},
   };
   fakes.initMs = 25;
   for (const Case& c : cases) {
@@ -137,8 +138,7 @@ TEST_F(Sequencer, ASceneChangeTakesOneStepAndRestartsTheClock) {
     fakes.frameResults[c.scene] = {1};
     platformLog().calls.clear();
     step();
-    Calls expected = {c.lastFrame, c.nextInit};
-    if (c.prefetch != nullptr) expected.push_back(c.prefetch);
+    const Calls expected = {c.lastFrame, c.prefetch, c.nextInit};
     EXPECT_EQ(platformLog().calls, expected) << "from " << c.from;
     EXPECT_EQ(sceneState, c.to);
     EXPECT_EQ(clock_.startTick, manualMilliseconds)
@@ -154,9 +154,9 @@ TEST_F(Sequencer, PlaysTheScenesInOrderAndStaysInTheLast) {
   fakes.frameResults[3] = {1, 1};  // the final scene's result is not looked at
   step(12);
   EXPECT_EQ(platformLog().calls,
-            (Calls{"init:ocean", "music", "prefetch:pyramid", "frame:ocean", "frame:ocean",
-                   "init:pyramid", "prefetch:forest", "frame:pyramid", "init:forest",
-                   "prefetch:final", "frame:forest", "frame:forest", "frame:forest", "init:final",
+            (Calls{"init:ocean", "music", "frame:ocean", "prefetch:pyramid", "frame:ocean",
+                   "init:pyramid", "frame:pyramid", "prefetch:forest", "init:forest",
+                   "frame:forest", "prefetch:final", "frame:forest", "frame:forest", "init:final",
                    "frame:final", "frame:final", "frame:final", "frame:final", "frame:final"}));
   EXPECT_EQ(sceneState, 7);
 }
@@ -170,12 +170,12 @@ TEST_F(Sequencer, WarmUpsRunAheadOfTheirSceneAndNeverInTheChangesFrame) {
   fakes.frameResults[1] = {0, 1};
   step(9);
   EXPECT_EQ(platformLog().calls,
-            (Calls{"warm:ocean:0",  "init:ocean",     "music",           "prefetch:pyramid",
-                   "frame:ocean",   "warm:pyramid:0", "frame:ocean",     "warm:pyramid:1",
-                   "frame:ocean",   "init:pyramid",   "prefetch:forest", "frame:pyramid",
-                   "warm:forest:0", "frame:pyramid",  "warm:forest:1",   "warm:forest:2",
-                   "init:forest",   "prefetch:final", "frame:forest",    "warm:final:0",
-                   "frame:forest",  "frame:forest"}));
+            (Calls{"warm:ocean:0",     "init:ocean",     "music",          "frame:ocean",
+                   "prefetch:pyramid", "warm:pyramid:0", "frame:ocean",    "warm:pyramid:1",
+                   "frame:ocean",      "init:pyramid",   "frame:pyramid",  "prefetch:forest",
+                   "warm:forest:0",    "frame:pyramid",  "warm:forest:1",  "warm:forest:2",
+                   "init:forest",      "frame:forest",   "prefetch:final", "warm:final:0",
+                   "frame:forest",     "frame:forest"}));
 }
 
 TEST_F(Sequencer, OnlyOneMeansTheSceneIsOver) {
@@ -183,7 +183,8 @@ TEST_F(Sequencer, OnlyOneMeansTheSceneIsOver) {
   fakes.frameResults[0] = {2, -1, 0};
   step(3);
   EXPECT_EQ(sceneState, 1);
-  EXPECT_EQ(platformLog().calls, (Calls{"frame:ocean", "frame:ocean", "frame:ocean"}));
+  EXPECT_EQ(platformLog().calls,
+            (Calls{"frame:ocean", "prefetch:pyramid", "frame:ocean", "frame:ocean"}));
 }
 
 TEST_F(Sequencer, StatesThatAreNeverSetDoNothing) {

@@ -1,6 +1,7 @@
 // Timing the scenes' init and frames and the empty frame, and the JSON report. The scenes run as
 // the demo runs them: the first scene's images decoded ahead (the viewer's time in the dialog),
-// each later scene's decoded while the one before plays; their time moves on the virtual clock.
+// each later scene's decoded while the one before plays, from its first frame on; their time
+// moves on the virtual clock.
 #include "bench.h"
 
 #include <GL/gl.h>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "core/demo_clock.h"
+#include "core/sequencer.h"
 #include "core/warm_up_queue.h"
 #include "frame_stats.h"
 #include "platform/platform.h"
@@ -67,8 +69,10 @@ bool timeWarmUp(Step step) {
 
 // Each frame ends one regular step after it starts, as in the capture. With `warmedUp`, the
 // waiting warm-up layers run before the frames as the sequencer runs them, inside the frames'
-// times, and `warmedUp` counts the frames that carried one.
-std::vector<double> timeFrames(int (*frame)(), int* warmedUp = nullptr) {
+// times, and `warmedUp` counts the frames that carried one. `next`, when given, starts decoding
+// where the sequencer starts it.
+std::vector<double> timeFrames(int (*frame)(), int* warmedUp = nullptr,
+                               const Scene* next = nullptr) {
   std::vector<double> times;
   for (int i = 0; i < kBenchFrames; ++i) {
     sceneClock->advance(sceneClock->regularStep());
@@ -76,6 +80,7 @@ std::vector<double> timeFrames(int (*frame)(), int* warmedUp = nullptr) {
     if (warmedUp != nullptr && timeWarmUp([i] { return warmUps.beforeFrame(i); })) ++*warmedUp;
     frame();
     times.push_back(msSince(start));
+    if (next != nullptr && i + 1 == kFramesBeforeDecodingNext) prefetchScene(*next);
   }
   return times;
 }
@@ -162,9 +167,8 @@ int runBench(VirtualClock* clock, int width, int height) {
     glFinish();
     const double initMs = msSince(start);
     demoClock->restart();
-    if (next != nullptr) prefetchScene(*next);
     int warmedUp = 0;
-    const std::vector<double> times = timeFrames(scene.frame, &warmedUp);
+    const std::vector<double> times = timeFrames(scene.frame, &warmedUp, next);
     finishPrefetching();
     // The same stretch of the scene again with nothing decoding, to weigh what decoding cost.
     demoClock->restart();
