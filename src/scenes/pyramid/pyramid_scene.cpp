@@ -117,8 +117,9 @@ int init() {
   setUpFrameState();
   scene.pyramidTexture = loadTexture(kImages[0]);
   scene.groundTexture = loadTexture(kImages[1]);
-  // The sky is the last of the first frame's draws: its upload waits for it there, so that init
-  // and that frame share the three pictures' uploads.
+  // Pictures decoded ahead have gone up in the ocean's frames already (ahead_uploads.h). A sky
+  // that has not waits for the first frame's last draw, so that init and that frame share the
+  // three pictures' uploads.
   scene.skyTexture = loadTexture(kImages[2], true);
   glClearColor(1.0f, 1.0f, 1.0f, 0.0f);
   setUpScene(scene);
