@@ -1,7 +1,7 @@
 // The texture table as the scenes use it: a scene's files listed in slot order with their
 // filters, decoded ahead, loaded into slots 0 onwards by its init, and bound by slot when
 // drawing. A PNG decoded ahead goes up in the frames of the scene before (ahead_uploads.h);
-// any other image decoded ahead goes up after init, before its first use.
+// any other goes up in init or, deferred, before its first use.
 #pragma once
 
 #include <span>
