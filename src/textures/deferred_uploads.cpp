@@ -31,11 +31,6 @@ void upload(const Waiting& w) {
 
 void deferUpload(uint32_t name, PendingImage image) { waiting.push_back({name, std::move(image)}); }
 
-bool uploadPending(uint32_t name) {
-  return std::any_of(waiting.begin(), waiting.end(),
-                     [name](const Waiting& w) { return w.name == name; });
-}
-
 void uploadBeforeUse(uint32_t name) {
   if (waiting.empty()) return;
   const auto found = std::find_if(waiting.begin(), waiting.end(),

@@ -17,8 +17,6 @@ struct PendingImage {
 
 // `name`'s image from now on waits in the queue.
 void deferUpload(uint32_t name, PendingImage image);
-// Whether `name`'s image is still waiting.
-bool uploadPending(uint32_t name);
 // Uploads `name`'s image now if it is waiting. Leaves `name` bound when it uploaded.
 void uploadBeforeUse(uint32_t name);
 // Uploads every waiting image.

@@ -6,8 +6,6 @@
 
 #include <cmath>
 
-#include "textures/deferred_uploads.h"
-
 namespace pyramid {
 
 namespace {
@@ -83,23 +81,13 @@ void drawGround(const PyramidScene& scene) {
   glEnd();
 }
 
-namespace {
-
-// The sky's picture may still wait for its first use (init leaves it to the first frame).
-void bindSky(const PyramidScene& scene) {
-  uploadBeforeUse(scene.skyTexture);
-  glBindTexture(GL_TEXTURE_2D, scene.skyTexture);
-}
-
-}  // namespace
-
 void drawUpperSky(const PyramidScene& scene) {
-  bindSky(scene);
+  glBindTexture(GL_TEXTURE_2D, scene.skyTexture);
   skyStrip(scene.skyHeight, 1.0f, scene.skyHeight * 0.15f, 0.15f);
 }
 
 void drawLowerSky(const PyramidScene& scene) {
-  bindSky(scene);
+  glBindTexture(GL_TEXTURE_2D, scene.skyTexture);
   glColor4f(1.0f, 1.0f, 1.0f, 0.9f);
   skyStrip(scene.skyHeight * 0.15f, 0.15f, 0.0f, 0.0f);
   glColor4f(1.0f, 1.0f, 1.0f, 1.0f);

@@ -26,11 +26,9 @@ constexpr ImageRequest kImages[] = {
     {"mapciel.png", ImageKind::PngWithLevels},
 };
 
-// `waitForUse`: a picture decoded ahead goes up to the GL just before it is first bound.
-uint32_t loadTexture(const ImageRequest& image, bool waitForUse = false) {
+uint32_t loadTexture(const ImageRequest& image) {
   const int mipmap = image.kind == ImageKind::PngWithLevels ? kPngSimpleMipmaps : kPngNoMipmaps;
-  return bindPng(image.fileName, mipmap, kPngSolid, nullptr, GL_REPEAT, GL_LINEAR, GL_LINEAR,
-                 waitForUse);
+  return pngBind(image.fileName, mipmap, kPngSolid, nullptr, GL_REPEAT, GL_LINEAR, GL_LINEAR);
 }
 
 void setUpState() {
@@ -116,11 +114,9 @@ int init() {
   PyramidScene& scene = pyramidScene;
   setUpFrameState();
   scene.pyramidTexture = loadTexture(kImages[0]);
+  // Pictures decoded ahead have gone up in the ocean's frames already (ahead_uploads.h).
   scene.groundTexture = loadTexture(kImages[1]);
-  // Pictures decoded ahead have gone up in the ocean's frames already (ahead_uploads.h). A sky
-  // that has not waits for the first frame's last draw, so that init and that frame share the
-  // three pictures' uploads.
-  scene.skyTexture = loadTexture(kImages[2], true);
+  scene.skyTexture = loadTexture(kImages[2]);
   glClearColor(1.0f, 1.0f, 1.0f, 0.0f);
   setUpScene(scene);
   scene.pyramidList = compilePyramidList(scene);
