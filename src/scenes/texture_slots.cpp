@@ -5,8 +5,7 @@
 #include <vector>
 
 #include "scenes/warm_up.h"
-#include "textures/ahead_uploads.h"
-#include "textures/deferred_uploads.h"
+#include "textures/gl/texture_uploads.h"
 
 int loadTextures(std::span<const TextureFile> files, TextureLoader load) {
   int slot = 0;
@@ -29,15 +28,14 @@ void bindSlot(int slot) {
     return;
   }
   const uint32_t name = demoClock->textures[slot];
-  uploadBeforeUse(name);
+  finishUpload(name);
   glBindTexture(GL_TEXTURE_2D, name);
 }
 
-void uploadSceneTextures() { uploadAllPending(); }
+void uploadSceneTextures() { finishQueuedUploads(); }
 
 void endFrameAndUpload() {
   demoClock->endFrame();
-  // The frame is handed over; while the rasterizer finishes it, one waiting image goes up, or
-  // else a band of the next scene's pictures.
-  if (!uploadOnePending()) sendAheadBand();
+  // The frame is handed over; while the rasterizer finishes it, a band of a picture goes up.
+  sendUploadBand();
 }

@@ -1,13 +1,13 @@
 // The texture table as the scenes use it: a scene's files listed in slot order with their
 // filters, decoded ahead, loaded into slots 0 onwards by its init, and bound by slot when
-// drawing. A PNG decoded ahead goes up in the frames of the scene before (ahead_uploads.h);
-// any other goes up in init or, deferred, before its first use.
+// drawing. A picture decoded ahead goes up in bands at the ends of frames (texture_uploads.h):
+// a PNG in the frames of the scene before, any other after init, all of it before its first use.
 #pragma once
 
 #include <span>
 
 #include "core/demo_clock.h"
-#include "textures/image_prefetch.h"
+#include "textures/gl/image_prefetch.h"
 
 struct TextureFile {
   const char* name;
@@ -31,6 +31,6 @@ void bindSlot(int slot);
 // where they cost what they would cost in that frame.
 void uploadSceneTextures();
 
-// The clock's endFrame, then one waiting image uploaded, or else a band of a picture decoded
-// ahead for the next scene: how every frame of a scene that loads its textures into slots ends.
+// The clock's endFrame, then a band of a picture decoded ahead, of this scene or the next: how
+// every frame of a scene that loads its textures into slots ends.
 void endFrameAndUpload();

@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "pack_reader.h"
-#include "textures/bmp_decoder.h"
+#include "textures/bmp/bmp_decoder.h"
 
 TEST(AssetPackDecoders, EveryBmpLoadsThroughLoadBmpImage) {
   std::vector<std::string> names = {"mapocean.bmp", "mapecume2.bmp", "foretmask11.bmp"};

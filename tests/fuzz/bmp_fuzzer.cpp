@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "textures/dib_decode.h"
+#include "textures/bmp/dib_decode.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   RgbImage* image = nullptr;

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "textures/png_decode.h"
+#include "textures/png/png_decode.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   PngPixels pixels;

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "bmp_builder.h"
-#include "textures/dib_decode.h"
-#include "textures/dib_header.h"
+#include "textures/bmp/dib_decode.h"
+#include "textures/bmp/dib_header.h"
 
 using bmp_test::BmpSpec;
 using bmp_test::Bytes;

@@ -7,7 +7,7 @@
 #include "bmp_builder.h"
 #include "recording_platform.h"
 #include "temp_files.h"
-#include "textures/bmp_decoder.h"
+#include "textures/bmp/bmp_decoder.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Decoding ahead gives what the direct load gives, and a broken file is told about when its
 // picture is asked for, never when it is queued: the boxes and the fatal message come from the
 // loader's call, in the same order as without decoding ahead.
-#include "textures/image_prefetch.h"
+#include "textures/gl/image_prefetch.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include "png_writer.h"
 #include "recording_platform.h"
 #include "temp_files.h"
-#include "textures/texture_resample.h"
+#include "textures/gl/texture_resample.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "png_writer.h"
 #include "temp_files.h"
 #include "test_environment.h"
-#include "textures/png_decode.h"
+#include "textures/png/png_decode.h"
 
 using png_test::PngSpec;
 using Bytes = std::vector<uint8_t>;

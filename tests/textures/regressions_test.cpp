@@ -11,8 +11,8 @@
 #include <memory>
 #include <string>
 
-#include "textures/dib_decode.h"
-#include "textures/png_decode.h"
+#include "textures/bmp/dib_decode.h"
+#include "textures/png/png_decode.h"
 
 namespace {
 

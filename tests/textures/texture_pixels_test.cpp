@@ -15,9 +15,9 @@
 #include "recording_platform.h"
 #include "temp_files.h"
 #include "test_environment.h"
-#include "textures/ahead_uploads.h"
-#include "textures/image_prefetch.h"
-#include "textures/png_bind.h"
+#include "textures/gl/texture_uploads.h"
+#include "textures/gl/image_prefetch.h"
+#include "textures/gl/png_bind.h"
 
 namespace {
 
@@ -374,7 +374,7 @@ TEST_F(PngBind, APictureSentAheadEqualsTheDirectLoad) {
     GLuint playing = 0;
     glGenTextures(1, &playing);
     glBindTexture(GL_TEXTURE_2D, playing);
-    ASSERT_TRUE(sendAheadBand()) << c.width;
+    ASSERT_TRUE(sendUploadBand()) << c.width;
     EXPECT_EQ(boundTexture(), GLint(playing)) << c.width;
 
     const uint32_t sent =
@@ -410,7 +410,7 @@ TEST_F(PngBind, APictureSentAheadEqualsTheDirectLoad) {
   GLuint playing = 0;
   glGenTextures(1, &playing);
   glBindTexture(GL_TEXTURE_2D, playing);
-  EXPECT_FALSE(sendAheadBand());
+  EXPECT_FALSE(sendUploadBand());
   EXPECT_FALSE(glIsTexture(playing + 1));
   EXPECT_EQ(
       pngBind(broken.c_str(), kPngNoMipmaps, kPngSolid, nullptr, GL_REPEAT, GL_LINEAR, GL_LINEAR),
@@ -420,3 +420,33 @@ TEST_F(PngBind, APictureSentAheadEqualsTheDirectLoad) {
 }
 
 }  // namespace
+
+// The playing scene's pictures go up before those going ahead for the next scene, and those
+// leave the worker in the order they were decoded, whatever their names: each is then whole by
+// the time it is first needed, oldest need first.
+TEST_F(TextureLoad, UploadsGoInTheOrderTheyAreNeeded) {
+  const std::string own = writeTemp("own.png", png_test::encodePng(quadrantPng()));
+  const std::string later = writeTemp("z_later.png", png_test::encodePng(quadrantPng()));
+  const std::string last = writeTemp("a_last.png", png_test::encodePng(quadrantPng()));
+  const ImageRequest ownRequest[] = {{own.c_str(), ImageKind::Png}};
+  prefetchImages(ownRequest);
+  finishPrefetching();
+  ASSERT_EQ(clock.loadPngTexture(own.c_str(), 7, GL_NEAREST), 1);
+  const GLuint ownName = clock.textures[7];
+  EXPECT_EQ(levelWidth(0), 0) << "init makes the object; its picture waits for a band";
+  const ImageRequest next[] = {{later.c_str(), ImageKind::Png}, {last.c_str(), ImageKind::Png}};
+  prefetchImages(next);
+  finishPrefetching();
+
+  ASSERT_TRUE(sendUploadBand());
+  glBindTexture(GL_TEXTURE_2D, ownName);
+  EXPECT_EQ(levelWidth(0), 2) << "the playing scene's picture went first";
+  ASSERT_TRUE(sendUploadBand());
+  EXPECT_EQ(claimSentAhead(last.c_str(), ImageKind::Png), 0u) << "decoded last, not taken yet";
+  const GLuint sent = claimSentAhead(later.c_str(), ImageKind::Png);
+  ASSERT_NE(sent, 0u) << "decoded first, taken first";
+  glBindTexture(GL_TEXTURE_2D, sent);
+  EXPECT_EQ(textureLevel(0, 2, 2), (Bytes{255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 255}));
+  EXPECT_NE(pngBind(last.c_str(), kPngNoMipmaps, kPngSolid, nullptr, GL_REPEAT, GL_LINEAR, GL_LINEAR), 0u);
+  EXPECT_FALSE(sendUploadBand()) << "nothing left anywhere";
+}

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "textures/texture_resample.h"
+#include "textures/gl/texture_resample.h"
 
 namespace {
 

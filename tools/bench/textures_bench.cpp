@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "textures/bmp_decoder.h"
-#include "textures/png_decode.h"
+#include "textures/bmp/bmp_decoder.h"
+#include "textures/png/png_decode.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "frame_stats.h"
 #include "platform/platform.h"
 #include "scenes/scene_table.h"
-#include "textures/image_prefetch.h"
+#include "textures/gl/image_prefetch.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "scenes/pyramid/pyramid_drawing.h"
 #include "scenes/pyramid/pyramid_motion.h"
 #include "scenes/warm_up.h"
-#include "textures/image_prefetch.h"
-#include "textures/png_bind.h"
+#include "textures/gl/image_prefetch.h"
+#include "textures/gl/png_bind.h"
 
 namespace pyramid {
 
@@ -114,7 +114,7 @@ int init() {
   PyramidScene& scene = pyramidScene;
   setUpFrameState();
   scene.pyramidTexture = loadTexture(kImages[0]);
-  // Pictures decoded ahead have gone up in the ocean's frames already (ahead_uploads.h).
+  // Pictures decoded ahead have gone up in the ocean's frames already (texture_uploads.h).
   scene.groundTexture = loadTexture(kImages[1]);
   scene.skyTexture = loadTexture(kImages[2]);
   glClearColor(1.0f, 1.0f, 1.0f, 0.0f);

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "textures/rgb_image.h"
+#include "textures/bmp/rgb_image.h"
 
 // What reading a file gave: the picture, or nullptr and the messages for the viewer, in order
 // (none for a file that does not exist). The caller owns the picture.

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "textures/png_decode.h"
+#include "textures/png/png_decode.h"
 
 // The smallest power of two not below `side` (side >= 1, at most 2^30).
 int32_t nextPowerOfTwo(int32_t side);

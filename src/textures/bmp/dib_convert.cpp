@@ -1,10 +1,10 @@
 // Uncompressed BMP rows to packed RGB, one converter per depth. The 24-bit path is the common
 // one and is kept to a plain swizzle the compiler can vectorise.
-#include "textures/dib_convert.h"
+#include "textures/bmp/dib_convert.h"
 
 #include <bit>
 
-#include "textures/dib_header.h"
+#include "textures/bmp/dib_header.h"
 
 namespace {
 

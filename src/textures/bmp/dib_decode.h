@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "textures/rgb_image.h"
+#include "textures/bmp/rgb_image.h"
 
 // Larger pictures are refused before anything is allocated: each side at most kMaxDibSide and
 // at most kMaxDibPixels pixels in all (192 MiB of output).

@@ -1,5 +1,5 @@
 // Reading the two classic BMP header layouts into one struct, and the colour-table size rule.
-#include "textures/dib_header.h"
+#include "textures/bmp/dib_header.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // The BMP entry points: the existence test, the mapping of the file and the "Error" boxes that
 // tell the viewer why a picture could not be read. Decoding is in dib_decode.cpp.
-#include "textures/bmp_decoder.h"
+#include "textures/bmp/bmp_decoder.h"
 
 #include <cstdio>
 
 #include "platform/mapped_file.h"
 #include "platform/platform.h"
-#include "textures/dib_decode.h"
+#include "textures/bmp/dib_decode.h"
 
 namespace {
 

@@ -1,19 +1,20 @@
 // DemoClock's texture operations: a BMP decoded and uploaded here, a PNG handed to pngBind. An
-// image the worker decoded ahead is uploaded later (deferred_uploads.h), when the scene first
+// image the worker decoded ahead goes up later (texture_uploads.h), by the time the scene first
 // draws with it. A BMP that cannot be loaded ends the program; a PNG that cannot leaves 0 in its
 // slot.
 #include <GL/gl.h>
 
 #include <memory>
 #include <utility>
+#include <vector>
 
 #include "core/demo_clock.h"
 #include "core/fatal_error.h"
-#include "textures/bmp_decoder.h"
-#include "textures/deferred_uploads.h"
-#include "textures/gl_unpack.h"
-#include "textures/image_prefetch.h"
-#include "textures/png_bind.h"
+#include "textures/bmp/bmp_decoder.h"
+#include "textures/gl/gl_unpack.h"
+#include "textures/gl/image_prefetch.h"
+#include "textures/gl/png_bind.h"
+#include "textures/gl/texture_uploads.h"
 
 static_assert(sizeof(GLuint) == sizeof(uint32_t), "texture slots hold GL names directly");
 
@@ -31,16 +32,14 @@ RgbImage* takeBmpImage(const char* fileName, bool* ahead) {
   return std::exchange(decoded->bmp.image, nullptr);
 }
 
-// The picture as a deferred upload; the record goes, its pixels move into the upload.
-PendingImage pendingImage(RgbImage* image) {
-  PngPixels level;
-  level.width = image->width;
-  level.height = image->height;
-  level.rgb.reset(image->pixels);
+// The picture as the one level of a queued upload; the record goes, its pixels move.
+std::vector<PngPixels> uploadLevels(RgbImage* image) {
+  std::vector<PngPixels> levels(1);
+  levels[0].width = image->width;
+  levels[0].height = image->height;
+  levels[0].rgb.reset(image->pixels);
   delete image;
-  PendingImage pending{3, {}};
-  pending.levels.push_back(std::move(level));
-  return pending;
+  return levels;
 }
 
 }  // namespace
@@ -55,7 +54,7 @@ int DemoClock::loadBmpTexture(const char* fileName, int slot, int filter) {
   if (ahead) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
-    deferUpload(textures[slot], pendingImage(image));
+    queueUpload(textures[slot], 3, uploadLevels(image));
     return 1;
   }
   {

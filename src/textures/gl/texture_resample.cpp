@@ -1,5 +1,5 @@
 // Nearest-pixel resampling and the non-power-of-two capability test.
-#include "textures/texture_resample.h"
+#include "textures/gl/texture_resample.h"
 
 #include <cstdlib>
 #include <cstring>

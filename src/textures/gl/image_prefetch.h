@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "textures/bmp_decoder.h"
-#include "textures/png_decode.h"
+#include "textures/bmp/bmp_decoder.h"
+#include "textures/png/png_decode.h"
 
 enum class ImageKind {
   Png,            // a PNG for pngBind without mipmaps
@@ -50,14 +50,14 @@ void prefetchImages(std::span<const ImageRequest> files);
 // queue), and then the caller decodes the file itself, as fast as the worker would.
 std::unique_ptr<DecodedImage> takePrefetched(const char* fileName, ImageKind kind);
 
-// A PNG the worker has finished and nobody has taken, taken now without waiting; `image` is
-// nullptr when there is none yet.
+// The PNG the worker finished first of those nobody has taken and `wanted` accepts, taken now
+// without waiting; `image` is nullptr when there is none yet.
 struct TakenPng {
   std::string fileName;
   ImageKind kind = ImageKind::Png;
   std::unique_ptr<DecodedImage> image;
 };
-TakenPng takeDecodedPng();
+TakenPng takeDecodedPng(bool (*wanted)(const DecodedImage& image, ImageKind kind));
 
 // Waits until the worker has decoded everything queued (the benchmark stands for the viewer's
 // time in the setup dialog with it).

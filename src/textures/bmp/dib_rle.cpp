@@ -3,7 +3,7 @@
 // picture are dropped; the stream itself is never read past its end.
 #include <algorithm>
 
-#include "textures/dib_convert.h"
+#include "textures/bmp/dib_convert.h"
 
 namespace {
 

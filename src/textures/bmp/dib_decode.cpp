@@ -1,12 +1,12 @@
 // Where the parts of a BMP file are and whether they fit in it; the pixel conversion itself is
 // in dib_convert.cpp and dib_rle.cpp.
-#include "textures/dib_decode.h"
+#include "textures/bmp/dib_decode.h"
 
 #include <cstring>
 #include <new>
 
-#include "textures/dib_convert.h"
-#include "textures/dib_header.h"
+#include "textures/bmp/dib_convert.h"
+#include "textures/bmp/dib_header.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // pngBind over our libpng decoding: decode first (or take what the worker decoded ahead, or the
-// texture object it went into ahead of init), then make the texture, so a file that fails leaves
+// texture object it went into before init), then make the texture, so a file that fails leaves
 // no texture object and the GL's binding as it was. Supports the modes the demo uses: no mipmaps
 // or simple (picked) mipmaps, solid transparency, no information record.
-#include "textures/png_bind.h"
+#include "textures/gl/png_bind.h"
 
 #include <GL/gl.h>
 
@@ -10,12 +10,11 @@
 #include <new>
 #include <vector>
 
-#include "textures/ahead_uploads.h"
-#include "textures/deferred_uploads.h"
-#include "textures/gl_unpack.h"
-#include "textures/image_prefetch.h"
-#include "textures/png_decode.h"
-#include "textures/texture_resample.h"
+#include "textures/gl/gl_unpack.h"
+#include "textures/gl/image_prefetch.h"
+#include "textures/gl/texture_resample.h"
+#include "textures/gl/texture_uploads.h"
+#include "textures/png/png_decode.h"
 
 namespace {
 
@@ -65,28 +64,18 @@ void uploadLevel(int level, const PngPixels& pixels) {
 }
 
 // The file's pixels and, for picked mipmaps, its halved levels: from the worker when the file
-// was decoded ahead, otherwise decoded here. `sentName` is the texture object the pixels went
-// into ahead of init, if they did.
+// was decoded ahead, otherwise decoded here.
 struct PngSource {
   bool ahead = false;
   bool decoded = false;
   PngPixels top;
   bool levelsPicked = false;
   std::vector<PngPixels> levels;
-  GLuint sentName = 0;
 };
 
-std::unique_ptr<DecodedImage> takeDecodedAhead(const char* fileName, ImageKind kind,
-                                               GLuint* sentName) {
-  SentAhead sent = takeSentAhead(fileName, kind);
-  *sentName = sent.name;
-  return sent.image != nullptr ? std::move(sent.image) : takePrefetched(fileName, kind);
-}
-
-PngSource readPng(const char* fileName, bool withLevels) {
+PngSource readPng(const char* fileName, ImageKind kind) {
   PngSource source;
-  const ImageKind kind = withLevels ? ImageKind::PngWithLevels : ImageKind::Png;
-  if (std::unique_ptr<DecodedImage> ahead = takeDecodedAhead(fileName, kind, &source.sentName)) {
+  if (std::unique_ptr<DecodedImage> ahead = takePrefetched(fileName, kind)) {
     source.ahead = true;
     source.decoded = ahead->pngDecoded;
     source.top = std::move(ahead->png);
@@ -116,12 +105,14 @@ uint32_t bindPng(const char* fileName, int mipmap, int transparency, PngInfo* in
   if (mipmap != kPngNoMipmaps && mipmap != kPngSimpleMipmaps) return 0;
   if (transparency != kPngSolid || info != nullptr) return 0;
   const bool withLevels = mipmap == kPngSimpleMipmaps;
-  PngSource image = readPng(fileName, withLevels);
-  if (image.sentName != 0) {
-    glBindTexture(GL_TEXTURE_2D, image.sentName);
+  const ImageKind kind = withLevels ? ImageKind::PngWithLevels : ImageKind::Png;
+  if (const GLuint sent = claimSentAhead(fileName, kind)) {
+    if (!deferIfAhead) finishUpload(sent);
+    glBindTexture(GL_TEXTURE_2D, sent);
     setWrapAndFilters(wrap, minFilter, magFilter);
-    return image.sentName;
+    return sent;
   }
+  PngSource image = readPng(fileName, kind);
   bool stretched = false;
   if (!image.decoded || !fitToGl(&image.top, &stretched)) return 0;
   if (withLevels && (!image.levelsPicked || stretched) &&
@@ -133,12 +124,12 @@ uint32_t bindPng(const char* fileName, int mipmap, int transparency, PngInfo* in
   glBindTexture(GL_TEXTURE_2D, name);
   setWrapAndFilters(wrap, minFilter, magFilter);
   if (image.ahead && deferIfAhead) {
-    PendingImage pending{GL_RGB, {}};
-    pending.levels.push_back(std::move(image.top));
+    std::vector<PngPixels> levels;
+    levels.push_back(std::move(image.top));
     if (withLevels) {
-      for (PngPixels& level : image.levels) pending.levels.push_back(std::move(level));
+      for (PngPixels& level : image.levels) levels.push_back(std::move(level));
     }
-    deferUpload(name, std::move(pending));
+    queueUpload(name, GL_RGB, std::move(levels));
     return name;
   }
   const ScopedTightUnpack unpack;

@@ -1,6 +1,6 @@
 // The libpng read: transforms to 8-bit RGB, the size cap, the gamma table, and the longjmp
 // error path. Everything libpng allocates is released on every path by PngReadState.
-#include "textures/png_decode.h"
+#include "textures/png/png_decode.h"
 
 #include <png.h>
 

@@ -1,17 +1,17 @@
 // One worker thread and a queue under a mutex. The worker lives until the process exits; the
 // queue's destructor, run among the exit handlers, stops and joins it, so it never runs on into
 // objects being destroyed.
-#include "textures/image_prefetch.h"
+#include "textures/gl/image_prefetch.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <deque>
-#include <map>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <utility>
 
-#include "textures/texture_resample.h"
+#include "textures/gl/texture_resample.h"
 
 namespace {
 
@@ -67,18 +67,19 @@ class PrefetchQueue {
       }
     }
     done_.wait(lock, [&] { return !(decoding_ && current_ == key); });
-    const auto found = decoded_.find(key);
+    const auto found = findDecoded(key);
     if (found == decoded_.end()) return nullptr;
-    std::unique_ptr<DecodedImage> image = std::move(found->second);
+    std::unique_ptr<DecodedImage> image = std::move(found->image);
     decoded_.erase(found);
     return image;
   }
 
-  TakenPng takeDecodedPng() {
+  TakenPng takeDecodedPng(bool (*wanted)(const DecodedImage&, ImageKind)) {
     const std::lock_guard<std::mutex> lock(mutex_);
     for (auto it = decoded_.begin(); it != decoded_.end(); ++it) {
-      if (it->first.second == ImageKind::Bmp) continue;
-      TakenPng png{it->first.first, it->first.second, std::move(it->second)};
+      const auto& [fileName, kind] = it->key;
+      if (kind == ImageKind::Bmp || !wanted(*it->image, kind)) continue;
+      TakenPng png{fileName, kind, std::move(it->image)};
       decoded_.erase(it);
       return png;
     }
@@ -91,8 +92,18 @@ class PrefetchQueue {
   }
 
  private:
-  bool known(const Key& key) const {
-    if (decoded_.count(key) != 0 || (decoding_ && current_ == key)) return true;
+  struct Decoded {
+    Key key;
+    std::unique_ptr<DecodedImage> image;
+  };
+
+  std::deque<Decoded>::iterator findDecoded(const Key& key) {
+    return std::find_if(decoded_.begin(), decoded_.end(),
+                        [&](const Decoded& d) { return d.key == key; });
+  }
+
+  bool known(const Key& key) {
+    if (findDecoded(key) != decoded_.end() || (decoding_ && current_ == key)) return true;
     for (const Key& waiting : waiting_) {
       if (waiting == key) return true;
     }
@@ -110,7 +121,7 @@ class PrefetchQueue {
       lock.unlock();
       std::unique_ptr<DecodedImage> image = decode(current_.first, current_.second);
       lock.lock();
-      decoded_[current_] = std::move(image);
+      decoded_.push_back({current_, std::move(image)});
       decoding_ = false;
       done_.notify_all();
     }
@@ -123,7 +134,7 @@ class PrefetchQueue {
   Key current_;
   bool decoding_ = false;
   bool stopping_ = false;
-  std::map<Key, std::unique_ptr<DecodedImage>> decoded_;
+  std::deque<Decoded> decoded_;  // in the order they were decoded
   std::thread worker_;
 };
 
@@ -147,6 +158,8 @@ std::unique_ptr<DecodedImage> takePrefetched(const char* fileName, ImageKind kin
   return queue().take({fileName, kind});
 }
 
-TakenPng takeDecodedPng() { return queue().takeDecodedPng(); }
+TakenPng takeDecodedPng(bool (*wanted)(const DecodedImage& image, ImageKind kind)) {
+  return queue().takeDecodedPng(wanted);
+}
 
 void finishPrefetching() { queue().finish(); }

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "textures/png_decode.h"
+#include "textures/png/png_decode.h"
 
 struct PngInfo;  // glpng's information record; the program always passes nullptr
 
@@ -16,7 +16,7 @@ uint32_t pngBind(const char* fileName, int mipmap, int transparency, PngInfo* in
                  int minFilter, int magFilter);
 
 // pngBind for a slot texture: with `deferIfAhead`, a file decoded ahead gets its object now and
-// its image from deferred_uploads.h.
+// its image in bands from texture_uploads.h, all of it by the time it is first bound to draw.
 uint32_t bindPng(const char* fileName, int mipmap, int transparency, PngInfo* info, int wrap,
                  int minFilter, int magFilter, bool deferIfAhead);
 

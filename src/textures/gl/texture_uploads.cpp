@@ -1,0 +1,157 @@
+// One queue of pictures, each with the texture object it goes into and the next row to send. A
+// level's storage is made with its first band and filled band by band, so that the object holds
+// exactly what a direct upload of the same rows makes.
+#include "textures/gl/texture_uploads.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <utility>
+
+#include "textures/gl/gl_unpack.h"
+#include "textures/gl/png_bind.h"
+
+namespace {
+
+struct Upload {
+  GLuint name = 0;
+  int internalFormat = GL_RGB;
+  std::vector<PngPixels> levels;  // level 0 first
+  // Set while the picture went ahead and no init has claimed it yet.
+  std::string aheadFile;
+  ImageKind aheadKind = ImageKind::Png;
+  size_t level = 0;
+  int32_t row = 0;  // the next band's first row in `level`
+
+  bool sent() const { return level == levels.size(); }
+  bool scenes() const { return aheadFile.empty(); }
+};
+
+std::deque<Upload> uploads;  // in the order they were queued
+
+class KeepBinding {
+ public:
+  KeepBinding() { glGetIntegerv(GL_TEXTURE_BINDING_2D, &name_); }
+  ~KeepBinding() { glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(name_)); }
+  KeepBinding(const KeepBinding&) = delete;
+  KeepBinding& operator=(const KeepBinding&) = delete;
+
+ private:
+  GLint name_ = 0;
+};
+
+// Sends rows from where the picture stopped, up to `texels` of them (at least one row), into the
+// bound texture.
+void sendRows(Upload* u, int64_t texels) {
+  const ScopedTightUnpack unpack;
+  while (texels > 0 && !u->sent()) {
+    const PngPixels& level = u->levels[u->level];
+    const GLint glLevel = static_cast<GLint>(u->level);
+    if (u->row == 0) {
+      glTexImage2D(GL_TEXTURE_2D, glLevel, u->internalFormat, level.width, level.height, 0, GL_RGB,
+                   GL_UNSIGNED_BYTE, nullptr);
+    }
+    const int64_t fits = std::max<int64_t>(1, texels / level.width);
+    const int32_t rows = static_cast<int32_t>(std::min<int64_t>(fits, level.height - u->row));
+    const size_t offset = static_cast<size_t>(u->row) * static_cast<size_t>(level.width) * 3;
+    glTexSubImage2D(GL_TEXTURE_2D, glLevel, 0, u->row, level.width, rows, GL_RGB, GL_UNSIGNED_BYTE,
+                    level.rgb.get() + offset);
+    texels -= static_cast<int64_t>(rows) * level.width;
+    u->row += rows;
+    if (u->row == level.height) {
+      ++u->level;
+      u->row = 0;
+    }
+  }
+}
+
+// A picture goes before init when init would upload it as it is: decoded, taken by the GL
+// without stretching, and its levels picked already where it has them.
+bool goesAhead(const DecodedImage& image, ImageKind kind) {
+  if (!image.pngDecoded || !glTakesAsItIs(image.png)) return false;
+  return kind != ImageKind::PngWithLevels || image.levelsPicked;
+}
+
+std::vector<PngPixels> levelsOf(DecodedImage* image) {
+  std::vector<PngPixels> levels;
+  levels.push_back(std::move(image->png));
+  for (PngPixels& level : image->levels) levels.push_back(std::move(level));
+  return levels;
+}
+
+// The longest-queued picture not yet sent, or else one more from the worker. A scene's pictures
+// are queued at its init and the next scene's only after its first frame, so the playing scene's
+// go first.
+Upload* nextToSend() {
+  for (Upload& u : uploads) {
+    if (!u.sent()) return &u;
+  }
+  TakenPng taken = takeDecodedPng(goesAhead);
+  if (taken.image == nullptr) return nullptr;
+  Upload u;
+  glGenTextures(1, &u.name);
+  u.levels = levelsOf(taken.image.get());
+  u.aheadFile = std::move(taken.fileName);
+  u.aheadKind = taken.kind;
+  uploads.push_back(std::move(u));
+  return &uploads.back();
+}
+
+// Sends what is left of `u` and drops it from the queue; the next one in the queue after it.
+std::deque<Upload>::iterator finish(std::deque<Upload>::iterator u) {
+  if (!u->sent()) {
+    glBindTexture(GL_TEXTURE_2D, u->name);
+    sendRows(&*u, INT64_MAX);
+  }
+  return uploads.erase(u);
+}
+
+}  // namespace
+
+bool sendUploadBand() {
+  Upload* u = nextToSend();
+  if (u == nullptr) return false;
+  const KeepBinding keep;
+  glBindTexture(GL_TEXTURE_2D, u->name);
+  sendRows(u, kUploadBandTexels);
+  if (u->sent() && u->scenes()) {
+    uploads.erase(std::find_if(uploads.begin(), uploads.end(),
+                               [u](const Upload& queued) { return &queued == u; }));
+  }
+  return true;
+}
+
+void queueUpload(uint32_t name, int internalFormat, std::vector<PngPixels> levels) {
+  Upload u;
+  u.name = name;
+  u.internalFormat = internalFormat;
+  u.levels = std::move(levels);
+  uploads.push_back(std::move(u));
+}
+
+void finishUpload(uint32_t name) {
+  if (uploads.empty()) return;
+  const auto found = std::find_if(uploads.begin(), uploads.end(), [name](const Upload& u) {
+    return u.scenes() && u.name == name;
+  });
+  if (found != uploads.end()) finish(found);
+}
+
+void finishQueuedUploads() {
+  for (auto u = uploads.begin(); u != uploads.end();) u = u->scenes() ? finish(u) : u + 1;
+}
+
+uint32_t claimSentAhead(const char* fileName, ImageKind kind) {
+  if (fileName == nullptr) return 0;
+  const auto found = std::find_if(uploads.begin(), uploads.end(), [&](const Upload& u) {
+    return !u.scenes() && u.aheadKind == kind && u.aheadFile == fileName;
+  });
+  if (found == uploads.end()) return 0;
+  found->aheadFile.clear();
+  const GLuint name = found->name;
+  if (found->sent()) uploads.erase(found);
+  return name;
+}
