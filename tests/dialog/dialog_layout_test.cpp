@@ -2,7 +2,7 @@
 // with the font the template names, its radio groups, and where Tab, the arrows and Enter go.
 #include <gtest/gtest.h>
 
-#include "platform/sdl/dialog_layout.h"
+#include "platform/dialog_layout.h"
 #include "shell/setup_dialog.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // size, the template's radio groups, Tab, arrows, Enter and Escape handled as a dialog manager
 // does, the window kept above others and without a close. Not here: what the commands mean.
 #include "platform/dialog.h"
-#include "platform/sdl/dialog_layout.h"
+#include "platform/dialog_layout.h"
 #include "platform/sdl/x11_window_hints.h"
 
 #include <FL/Fl.H>

@@ -1,6 +1,6 @@
 // Dialog units, groups and keyboard navigation of a dialog template, with no toolkit involved.
 // Not here: widgets, drawing and the events that call these rules.
-#include "platform/sdl/dialog_layout.h"
+#include "platform/dialog_layout.h"
 
 #include <cmath>
 

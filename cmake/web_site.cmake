@@ -1,0 +1,38 @@
+# Run by the web_site target (cmake -P): puts the site together and zips it. The asset pack's
+# preview and icon are the Linux package's, not the demo's, and stay out.
+file(REMOVE_RECURSE ${SITE})
+file(MAKE_DIRECTORY ${SITE}/licenses)
+file(GLOB page ${PAGE}/*)
+file(COPY ${page} DESTINATION ${SITE})
+foreach(part tamsirel.js tamsirel.wasm tamsirel.worker.js)
+  file(COPY ${PROGRAM_DIR}/${part} DESTINATION ${SITE})
+endforeach()
+
+# The page's icon is the menu icon of the Linux package.
+file(COPY_FILE ${ASSETS}/tamsirel.png ${SITE}/icon.png)
+
+set(stage ${SITE}.assets)
+file(REMOVE_RECURSE ${stage})
+file(COPY ${ASSETS}/ DESTINATION ${stage}
+     PATTERN "preview.png" EXCLUDE PATTERN "tamsirel.png" EXCLUDE PATTERN "*.stamp" EXCLUDE)
+execute_process(
+  COMMAND ${PYTHON} ${FILE_PACKAGER} assets.data --preload ${stage}@/ --js-output=assets.js
+  WORKING_DIRECTORY ${SITE} RESULT_VARIABLE status)
+file(REMOVE_RECURSE ${stage})
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "packing the assets failed")
+endif()
+
+# The libraries compiled into the program: libpng and zlib, and emscripten's runtime (musl,
+# libc++ and the JavaScript runtime), each under its own licence.
+file(COPY ${LICENSES}/ DESTINATION ${SITE}/licenses)
+file(COPY_FILE /usr/share/doc/emscripten/copyright ${SITE}/licenses/emscripten.txt)
+
+get_filename_component(parent ${SITE} DIRECTORY)
+get_filename_component(folder ${SITE} NAME)
+file(REMOVE ${ZIP})
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${ZIP} --format=zip ${folder}
+                WORKING_DIRECTORY ${parent} RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "writing ${ZIP} failed")
+endif()

@@ -1,0 +1,132 @@
+// The demo's window as a canvas in the page: windowed, a canvas of exactly the chosen size in the
+// middle of the page; fullscreen, the page's Fullscreen API with the drawing buffer kept at the
+// chosen resolution and scaled to the screen with its shape kept (black bars), as a mode switch
+// on a wide display looks. The keys, the fullscreen being left and the page being hidden reach
+// the program as window messages through a queue in the page. Not here: the GL context.
+#include <emscripten.h>
+
+#include "platform/web/web_backend.h"
+
+namespace platform {
+
+struct Window {
+  int width = 0;
+  int height = 0;
+};
+
+}  // namespace platform
+
+namespace platform::web {
+
+namespace {
+
+// A message from the page's queue, packed in one int: the kind in bits 28-31, then for a size
+// the width in bits 14-27 and the height in bits 0-13, for a key its code, for an activation 1
+// when the page was hidden. 0: nothing waits.
+constexpr int kMessageSize = 1;
+constexpr int kMessageActivate = 2;
+constexpr int kMessageClose = 3;
+constexpr int kMessageKey = 4;
+
+EM_JS(int, pageViewportWidth, (), { return tamsirelPage.demoWindow.viewportWidth(); });
+EM_JS(int, pageViewportHeight, (), { return tamsirelPage.demoWindow.viewportHeight(); });
+EM_JS(int, pageColourDepth, (), { return screen.colorDepth || 24; });
+EM_ASYNC_JS(int, pageEnterFullscreen, (), {
+  return (await tamsirelPage.demoWindow.enterFullscreen()) ? 1 : 0;
+});
+EM_JS(void, pageLeaveFullscreen, (), { tamsirelPage.demoWindow.leaveFullscreen(); });
+EM_JS(void, pageShowCursor, (int visible), { tamsirelPage.demoWindow.showCursor(visible != 0); });
+EM_JS(void, pageCreateCanvas, (const char* title, int width, int height, int fullscreen), {
+  tamsirelPage.demoWindow.create(UTF8ToString(title), width, height, fullscreen != 0);
+});
+EM_JS(void, pageShowCanvas, (), { tamsirelPage.demoWindow.show(); });
+EM_JS(void, pageRemoveCanvas, (), { tamsirelPage.demoWindow.remove(); });
+EM_JS(int, pageNextMessage, (), { return tamsirelPage.demoWindow.nextMessage(); });
+EM_JS(void, pagePostSize, (int width, int height), {
+  tamsirelPage.demoWindow.postSize(width, height);
+});
+
+Window* theWindow = nullptr;
+
+}  // namespace
+
+// Nothing to register in a page.
+bool initWindowing() { return true; }
+
+// The browser has one mode to offer at any size: its own, reached through the Fullscreen API,
+// which it grants only while the viewer's "Let's GO!" press still counts as a gesture.
+bool switchDisplayMode(const DisplayMode& wanted, DisplayMode* taken) {
+  if (!pageAvailable() || pageEnterFullscreen() == 0) return false;
+  *taken = {wanted.width, wanted.height, pageColourDepth()};
+  return true;
+}
+
+bool currentDisplayMode(DisplayMode* mode) {
+  if (!pageAvailable()) return false;
+  *mode = {pageViewportWidth(), pageViewportHeight(), pageColourDepth()};
+  return true;
+}
+
+void restoreDisplayMode() {
+  if (pageAvailable()) pageLeaveFullscreen();
+}
+
+void showCursor(bool visible) {
+  if (pageAvailable()) pageShowCursor(visible ? 1 : 0);
+}
+
+Window* createWindow(const char* title, const WindowStyle& style) {
+  if (!pageAvailable() || theWindow != nullptr) return nullptr;
+  pageCreateCanvas(title, style.width, style.height, style.fullscreen ? 1 : 0);
+  theWindow = new Window{style.width, style.height};
+  return theWindow;
+}
+
+// The drawing buffer is the chosen size in both modes, so that is the client size.
+bool showWindow(Window* window) {
+  if (window == nullptr) return false;
+  pageShowCanvas();
+  pagePostSize(window->width, window->height);
+  return true;
+}
+
+bool destroyWindow(Window* window) {
+  if (window == nullptr || window != theWindow) return false;
+  pageRemoveCanvas();
+  delete theWindow;
+  theWindow = nullptr;
+  return true;
+}
+
+bool peekMessage(WindowMessage* message) {
+  if (!pageAvailable()) return false;
+  const int packed = pageNextMessage();
+  if (packed == 0) return false;
+  *message = {};
+  switch ((packed >> 28) & 0xf) {
+    case kMessageSize:
+      message->kind = MessageKind::Size;
+      message->width = (packed >> 14) & 0x3fff;
+      message->height = packed & 0x3fff;
+      break;
+    case kMessageActivate:
+      message->kind = MessageKind::Activate;
+      message->minimised = packed & 1;
+      break;
+    case kMessageClose:
+      message->kind = MessageKind::Close;
+      break;
+    case kMessageKey:
+      message->kind = MessageKind::KeyDown;
+      message->key = packed & 0xffff;
+      break;
+    default:
+      message->kind = MessageKind::Other;
+      break;
+  }
+  return true;
+}
+
+const char* canvasSelector(Window*) { return "#demo-canvas"; }
+
+}  // namespace platform::web

@@ -1,0 +1,207 @@
+// The setup dialog as a classic dialog in the page: a small-caption window in the stage with
+// its controls at the pixel rectangles the program computes from the template, in template order
+// (the tab order). The page only draws and reports: a click on a control (released over it, so a
+// press dragged off does nothing), the space bar through the control's own behaviour, and the
+// keys a dialog manager handles (Tab, the arrows, Enter, Escape, Alt with a letter), each with
+// the focused control. The program decides what each means (page_dialog.cpp).
+'use strict';
+
+tamsirelPage.dialog = (() => {
+  const fontFamily =
+    '"MS Sans Serif", "Microsoft Sans Serif", Tahoma, "DejaVu Sans", Verdana, sans-serif';
+  const measureText = 'ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz';
+  const kinds = ['default-button', 'button', 'group', 'radio', 'check'];
+  const handledKeys = new Set([9, 13, 27, 37, 38, 39, 40]);
+  const eventActivated = 1, eventKey = 2;
+
+  let frame = null, client = null, controls = [];
+  let events = [], waiting = null;
+
+  function fontOf(pixels) { return `${pixels}px ${fontFamily}`; }
+
+  function metrics(pixels) {
+    const context = document.createElement('canvas').getContext('2d');
+    context.font = fontOf(pixels);
+    return context.measureText(measureText);
+  }
+
+  function averageCharWidth(pixels) { return metrics(pixels).width / measureText.length; }
+
+  function lineHeight(pixels) {
+    const m = metrics(pixels);
+    return Math.ceil(m.fontBoundingBoxAscent + m.fontBoundingBoxDescent);
+  }
+
+  // "&Fullscreen" shows an underlined F; "&&" is a plain ampersand.
+  function labelInto(element, text) {
+    for (let i = 0; i < text.length; ++i) {
+      if (text[i] === '&' && i + 1 < text.length) {
+        ++i;
+        if (text[i] !== '&') {
+          const u = document.createElement('u');
+          u.textContent = text[i];
+          element.append(u);
+          continue;
+        }
+      }
+      element.append(text[i]);
+    }
+  }
+
+  function post(packed) {
+    if (waiting) {
+      const resolve = waiting;
+      waiting = null;
+      resolve(packed);
+    } else {
+      events.push(packed);
+    }
+  }
+
+  function focusedIndex() {
+    return controls.findIndex((c) => c && c.focusable === document.activeElement);
+  }
+
+  function packed(kind, modifiers, code) {
+    return (kind << 28) | ((focusedIndex() + 1) << 20) | (modifiers << 16) | code;
+  }
+
+  function modifiersOf(e) {
+    return (e.shiftKey ? 1 : 0) | (e.altKey ? 2 : 0) | (e.ctrlKey ? 4 : 0) | (e.metaKey ? 8 : 0);
+  }
+
+  function onKey(e) {
+    if (!frame || document.querySelector('.box-layer')) return;
+    const letter = e.keyCode >= 65 && e.keyCode <= 90;
+    if (!handledKeys.has(e.keyCode) && !(e.altKey && letter)) return;
+    e.preventDefault();
+    e.stopPropagation();
+    post(packed(eventKey, modifiersOf(e), e.keyCode));
+  }
+
+  function makeButton(index, kind, text) {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.className = `classic-button ${kind}`;
+    const label = document.createElement('span');
+    label.className = 'label';
+    labelInto(label, text);
+    button.append(label);
+    button.addEventListener('click', () => post(packed(eventActivated, 0, index)));
+    return { element: button, focusable: button };
+  }
+
+  function makeChoice(index, kind, text, group) {
+    const wrapper = document.createElement('label');
+    wrapper.className = `classic-choice ${kind}`;
+    const input = document.createElement('input');
+    input.type = kind === 'radio' ? 'radio' : 'checkbox';
+    if (kind === 'radio') input.name = `group-${group}`;
+    input.tabIndex = -1;
+    const label = document.createElement('span');
+    label.className = 'label';
+    labelInto(label, text);
+    wrapper.append(input, label);
+    input.addEventListener('click', () => post(packed(eventActivated, 0, index)));
+    return { element: wrapper, focusable: input, input };
+  }
+
+  function makeGroup(text) {
+    const box = document.createElement('fieldset');
+    box.className = 'classic-group';
+    const legend = document.createElement('legend');
+    labelInto(legend, text);
+    box.append(legend);
+    return { element: box, focusable: null };
+  }
+
+  function open(caption, width, height, pixels) {
+    close();
+    frame = document.createElement('div');
+    frame.className = 'classic-window classic-dialog tool-window';
+    frame.setAttribute('role', 'dialog');
+    frame.setAttribute('aria-label', caption);
+    frame.hidden = true;
+    const title = document.createElement('div');
+    title.className = 'caption';
+    title.textContent = caption;
+    client = document.createElement('div');
+    client.className = 'client';
+    client.style.width = `${width}px`;
+    client.style.height = `${height}px`;
+    client.style.font = fontOf(pixels);
+    frame.append(title, client);
+    tamsirelPage.stage.append(frame);
+    document.addEventListener('keydown', onKey, true);
+    document.addEventListener('pointerdown', tamsirelPage.music.unlock, true);
+    document.addEventListener('keydown', tamsirelPage.music.unlock, true);
+  }
+
+  function add(index, kindCode, text, group, x, y, width, height, disabled) {
+    const kind = kinds[kindCode];
+    let control;
+    if (kind === 'group') control = makeGroup(text);
+    else if (kind === 'radio' || kind === 'check') control = makeChoice(index, kind, text, group);
+    else control = makeButton(index, kind, text);
+    const e = control.element;
+    e.dataset.index = index;
+    e.style.left = `${x}px`;
+    e.style.top = `${y}px`;
+    e.style.width = `${width}px`;
+    e.style.height = `${height}px`;
+    if (disabled) {
+      e.classList.add('disabled');
+      if (control.input) control.input.disabled = true;
+      if (kind.endsWith('button')) e.disabled = true;
+    }
+    controls[index] = control;
+    client.append(e);
+  }
+
+  function place(x, y) {
+    frame.style.left = `${x}px`;
+    frame.style.top = `${y}px`;
+  }
+
+  function show() {
+    frame.hidden = false;
+    tamsirelPage.started();
+  }
+
+  function setChecked(index, checked) {
+    const c = controls[index];
+    if (c && c.input) c.input.checked = checked;
+  }
+
+  function checked(index) {
+    const c = controls[index];
+    return !!(c && c.input && c.input.checked);
+  }
+
+  function focus(index) {
+    const c = controls[index];
+    if (c && c.focusable) c.focusable.focus();
+  }
+
+  function nextEvent() {
+    if (events.length > 0) return Promise.resolve(events.shift());
+    return new Promise((resolve) => { waiting = resolve; });
+  }
+
+  function close() {
+    document.removeEventListener('keydown', onKey, true);
+    document.removeEventListener('pointerdown', tamsirelPage.music.unlock, true);
+    document.removeEventListener('keydown', tamsirelPage.music.unlock, true);
+    if (frame) frame.remove();
+    frame = null;
+    client = null;
+    controls = [];
+    events = [];
+    waiting = null;
+  }
+
+  return {
+    averageCharWidth, lineHeight, open, add, place, show, setChecked, checked, focus, nextEvent,
+    close,
+  };
+})();

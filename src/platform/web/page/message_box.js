@@ -1,0 +1,90 @@
+// Message boxes as modal boxes over everything in the stage (the fullscreen demo too): the
+// caption, the classic icon, the text with its line breaks, and OK or Yes/No. Enter presses the
+// focused button (OK or Yes at first), Tab moves between the buttons, Y and N answer a question,
+// Escape answers No, or OK in a box that has only OK. Each box resolves with the answer: 1 for
+// OK, 6 for Yes, 7 for No.
+'use strict';
+
+tamsirelPage.messageBox = (() => {
+  const answerOk = 1, answerYes = 6, answerNo = 7;
+  const icons = ['', 'information', 'exclamation', 'stop'];
+
+  function makeButton(text, mnemonic) {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.className = 'classic-button';
+    const label = document.createElement('span');
+    label.className = 'label';
+    if (mnemonic) {
+      const u = document.createElement('u');
+      u.textContent = text[0];
+      label.append(u, text.slice(1));
+    } else {
+      label.textContent = text;
+    }
+    button.append(label);
+    return button;
+  }
+
+  return (text, caption, question, icon) => new Promise((resolve) => {
+    const layer = document.createElement('div');
+    layer.className = 'box-layer';
+    const box = document.createElement('div');
+    box.className = 'classic-window message-box';
+    box.setAttribute('role', 'alertdialog');
+    box.setAttribute('aria-label', caption);
+    const title = document.createElement('div');
+    title.className = 'caption';
+    title.textContent = caption;
+    const client = document.createElement('div');
+    client.className = 'client';
+    const body = document.createElement('div');
+    body.className = 'box-body';
+    if (icons[icon]) {
+      const picture = document.createElement('div');
+      picture.className = `box-icon ${icons[icon]}`;
+      picture.setAttribute('aria-hidden', 'true');
+      body.append(picture);
+    }
+    const message = document.createElement('div');
+    message.className = 'box-text';
+    message.textContent = text;
+    body.append(message);
+    const row = document.createElement('div');
+    row.className = 'box-buttons';
+    const buttons = question
+      ? [[makeButton('Yes', true), answerYes], [makeButton('No', true), answerNo]]
+      : [[makeButton('OK', false), answerOk]];
+    for (const [button] of buttons) row.append(button);
+    client.append(body, row);
+    box.append(title, client);
+    layer.append(box);
+    tamsirelPage.stage.append(layer);
+
+    const previousFocus = document.activeElement;
+    function answer(value) {
+      document.removeEventListener('keydown', onKey, true);
+      layer.remove();
+      if (previousFocus && previousFocus.isConnected) previousFocus.focus();
+      resolve(value);
+    }
+    function onKey(e) {
+      if (!layer.isConnected) return;
+      const focused = buttons.findIndex(([b]) => b === document.activeElement);
+      let handled = true;
+      if (e.key === 'Enter') answer(buttons[Math.max(focused, 0)][1]);
+      else if (e.key === 'Escape') answer(question ? answerNo : answerOk);
+      else if (question && (e.key === 'y' || e.key === 'Y')) answer(answerYes);
+      else if (question && (e.key === 'n' || e.key === 'N')) answer(answerNo);
+      else if (e.key === 'Tab' || e.key.startsWith('Arrow')) {
+        const step = e.shiftKey || e.key === 'ArrowLeft' || e.key === 'ArrowUp' ? -1 : 1;
+        buttons[(Math.max(focused, 0) + step + buttons.length) % buttons.length][0].focus();
+      } else if (e.key !== ' ') handled = false;
+      if (handled && e.key !== ' ') e.preventDefault();
+      if (handled) e.stopImmediatePropagation();
+    }
+    for (const [button, value] of buttons) button.addEventListener('click', () => answer(value));
+    document.addEventListener('keydown', onKey, true);
+    buttons[0][0].focus();
+  });
+})();

@@ -1,0 +1,28 @@
+// The counter and the end of the program. The counter is the page's performance.now() cut to
+// unsigned 32 bits, so it wraps like every counter the timing code reads. Ending goes through the
+// runtime's normal exit, so exit handlers run; the page learns of it from the runtime's onExit
+// and says that the demo has ended.
+#include <emscripten.h>
+
+#include <cstdint>
+#include <cstdlib>
+
+#include "platform/web/web_backend.h"
+
+namespace platform::web {
+
+namespace {
+
+EM_JS(int, pageIsThere, (), { return typeof tamsirelPage !== 'undefined' ? 1 : 0; });
+
+}  // namespace
+
+uint32_t milliseconds() {
+  return static_cast<uint32_t>(static_cast<uint64_t>(emscripten_get_now()));
+}
+
+void exitProcess(int status) { std::exit(status); }
+
+bool pageAvailable() { return pageIsThere() != 0; }
+
+}  // namespace platform::web

@@ -1,0 +1,114 @@
+// Sound output through the browser's Web Audio, with the meaning and the error codes of the sound
+// library the music player was written for. A stream is decoded whole by the browser when it is
+// opened (so a file it cannot decode is reported then, before the dialog, as on the desktop) and
+// played from the page's audio context, which the page unlocks at the viewer's first press in the
+// dialog, as browsers ask. Tracker modules have no decoder in a browser: loading one reports an
+// unknown format. Not here: stopping or pausing; the demo's music plays until the page goes.
+#include <emscripten.h>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "platform/web/sound_kind.h"
+#include "platform/web/web_backend.h"
+
+namespace platform {
+
+struct SoundStream {
+  int pageSound = 0;  // the page's handle for the decoded sound
+};
+
+struct SoundSong {};
+
+}  // namespace platform
+
+namespace platform::web {
+
+namespace {
+
+constexpr int kSoundAlreadyInitialised = 1;
+constexpr int kSoundNotInitialised = 2;
+
+EM_JS(int, pageAudioInit, (), { return tamsirelPage.music.init() ? 1 : 0; });
+// The page's handle for the decoded sound, or 0 when the browser cannot decode the bytes.
+EM_ASYNC_JS(int, pageAudioDecode, (const uint8_t* bytes, int size), {
+  return await tamsirelPage.music.decode(HEAPU8.slice(bytes, bytes + size));
+});
+EM_JS(int, pageAudioPlay, (int sound), { return tamsirelPage.music.play(sound) ? 1 : 0; });
+
+bool initialised = false;
+int lastError = kSoundNoError;
+
+template <typename T>
+T fail(int code, T result) {
+  lastError = code;
+  return result;
+}
+
+// The whole file, or false when it cannot be read.
+bool readWhole(const char* fileName, std::vector<uint8_t>* bytes) {
+  std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(fileName, "rb"), std::fclose);
+  if (!file) return false;
+  uint8_t block[65536];
+  size_t got = 0;
+  while ((got = std::fread(block, 1, sizeof block, file.get())) > 0) {
+    bytes->insert(bytes->end(), block, block + got);
+  }
+  return std::ferror(file.get()) == 0;
+}
+
+SoundStream* openStream(const char* fileName, SoundKind kind) {
+  if (!initialised) return fail<SoundStream*>(kSoundNotInitialised, nullptr);
+  if (fileName == nullptr) return fail<SoundStream*>(kSoundInvalidParameter, nullptr);
+  std::vector<uint8_t> bytes;
+  if (!readWhole(fileName, &bytes)) return fail<SoundStream*>(kSoundFileNotFound, nullptr);
+  if (soundKindOf(bytes.data(), bytes.size()) != kind) {
+    return fail<SoundStream*>(kSoundUnknownFormat, nullptr);
+  }
+  const int sound = pageAudioDecode(bytes.data(), static_cast<int>(bytes.size()));
+  if (sound == 0) return fail<SoundStream*>(kSoundUnknownFormat, nullptr);
+  lastError = kSoundNoError;
+  return new SoundStream{sound};
+}
+
+}  // namespace
+
+bool soundInit(int, int, unsigned) {
+  if (initialised) return fail(kSoundAlreadyInitialised, false);
+  if (!pageAvailable() || pageAudioInit() == 0) return fail(kSoundInitError, false);
+  initialised = true;
+  lastError = kSoundNoError;
+  return true;
+}
+
+int soundGetError() { return lastError; }
+
+SoundSong* musicLoadSong(const char* fileName) {
+  if (!initialised) return fail<SoundSong*>(kSoundNotInitialised, nullptr);
+  if (fileName == nullptr) return fail<SoundSong*>(kSoundInvalidParameter, nullptr);
+  std::vector<uint8_t> bytes;
+  if (!readWhole(fileName, &bytes)) return fail<SoundSong*>(kSoundFileNotFound, nullptr);
+  return fail<SoundSong*>(kSoundUnknownFormat, nullptr);
+}
+
+SoundStream* streamOpenMpeg(const char* fileName, unsigned) {
+  return openStream(fileName, SoundKind::Mpeg);
+}
+
+SoundStream* streamOpenWav(const char* fileName, unsigned) {
+  return openStream(fileName, SoundKind::Wav);
+}
+
+// One stream plays at a time; report the channel asked for, or 0 for "any".
+int streamPlay(int channel, SoundStream* stream) {
+  if (!initialised) return fail(kSoundNotInitialised, -1);
+  if (stream == nullptr) return fail(kSoundInvalidParameter, -1);
+  if (pageAudioPlay(stream->pageSound) == 0) return fail(kSoundPlayError, -1);
+  lastError = kSoundNoError;
+  return channel >= 0 ? channel : 0;
+}
+
+int musicPlaySong(SoundSong*) { return fail(kSoundInvalidParameter, -1); }
+
+}  // namespace platform::web

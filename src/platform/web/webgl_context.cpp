@@ -1,0 +1,94 @@
+// The GL context: WebGL 2 on the window's canvas, with our fixed-function layer over it
+// (gl/webgl_layer.h). The pixel format is what WebGL gives every canvas (8-bit RGBA, a 24-bit
+// depth buffer when asked for depth), so choosing one only checks the request can be met. The
+// buffer swap hands the frame to the browser and waits for its next animation frame, so the
+// frames pace with the display.
+#include <emscripten.h>
+#include <emscripten/html5.h>
+
+#include "platform/web/gl/webgl_layer.h"
+#include "platform/web/web_backend.h"
+
+namespace platform {
+
+struct DeviceContext {
+  Window* window = nullptr;
+  bool depth = true;
+};
+
+struct RenderContext {
+  EMSCRIPTEN_WEBGL_CONTEXT_HANDLE handle = 0;
+};
+
+}  // namespace platform
+
+namespace platform::web {
+
+namespace {
+
+constexpr int kTheFormat = 1;
+constexpr int kMostColourBits = 32;  // 8 bits each of red, green, blue and alpha
+constexpr int kMostDepthBits = 24;
+
+EM_ASYNC_JS(void, pageNextAnimationFrame, (), {
+  await new Promise((resolve) => requestAnimationFrame(resolve));
+});
+
+}  // namespace
+
+DeviceContext* getDeviceContext(Window* window) {
+  if (window == nullptr) return nullptr;
+  return new DeviceContext{window};
+}
+
+int choosePixelFormat(DeviceContext* dc, const PixelFormat& format) {
+  if (dc == nullptr) return 0;
+  if (format.colorBits > kMostColourBits || format.depthBits > kMostDepthBits) return 0;
+  dc->depth = format.depthBits > 0;
+  return kTheFormat;
+}
+
+bool setPixelFormat(DeviceContext* dc, int format) { return dc != nullptr && format == kTheFormat; }
+
+RenderContext* createContext(DeviceContext* dc) {
+  if (dc == nullptr) return nullptr;
+  EmscriptenWebGLContextAttributes attributes;
+  emscripten_webgl_init_context_attributes(&attributes);
+  attributes.majorVersion = 2;
+  attributes.minorVersion = 0;
+  attributes.alpha = EM_FALSE;
+  attributes.depth = dc->depth ? EM_TRUE : EM_FALSE;
+  attributes.stencil = EM_FALSE;
+  attributes.antialias = EM_FALSE;
+  attributes.premultipliedAlpha = EM_FALSE;
+  const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE handle =
+      emscripten_webgl_create_context(canvasSelector(dc->window), &attributes);
+  if (handle <= 0) return nullptr;
+  return new RenderContext{handle};
+}
+
+// Made current, the context gets the fixed-function state a GL 1.1 context starts with.
+bool makeCurrent(DeviceContext* dc, RenderContext* rc) {
+  if (dc == nullptr || rc == nullptr) {
+    return emscripten_webgl_make_context_current(0) == EMSCRIPTEN_RESULT_SUCCESS;
+  }
+  if (emscripten_webgl_make_context_current(rc->handle) != EMSCRIPTEN_RESULT_SUCCESS) return false;
+  return webglLayerStart();
+}
+
+bool deleteContext(RenderContext* rc) {
+  if (rc == nullptr) return false;
+  const bool deleted = emscripten_webgl_destroy_context(rc->handle) == EMSCRIPTEN_RESULT_SUCCESS;
+  delete rc;
+  return deleted;
+}
+
+bool releaseDeviceContext(Window*, DeviceContext* dc) {
+  if (dc == nullptr) return false;
+  delete dc;
+  return true;
+}
+
+void swapBuffers(DeviceContext*) { pageNextAnimationFrame(); }
+
+}  // namespace platform::web
