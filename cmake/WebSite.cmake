@@ -9,11 +9,16 @@ find_program(TAMSIREL_PYTHON python3 REQUIRED)
 find_file(TAMSIREL_FILE_PACKAGER file_packager.py PATHS ${EMSCRIPTEN_ROOT_PATH}/tools
           /usr/share/emscripten/tools NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 
-# The page starts main itself, as an asynchronous call: main suspends at its first wait for the
-# page, and the runtime would otherwise never learn that it returned (start.js ends the program
-# through exit when it does). The filesystem is kept for the asset pack's loader.
-target_link_options(tamsirel PRIVATE -sENVIRONMENT=web,worker -sFORCE_FILESYSTEM=1
-  -sINVOKE_RUN=0 -sEXPORTED_FUNCTIONS=_main,_exit -sEXPORTED_RUNTIME_METHODS=ccall)
+# How a program of the browser build runs in a page: the page calls main itself, as an
+# asynchronous call, since main suspends at its first wait for the page and the runtime would
+# otherwise never learn that it returned (start.js ends the program through exit when it does).
+# The filesystem is kept for the asset pack's loader.
+function(tamsirel_page_program target)
+  target_link_options(${target} PRIVATE -sENVIRONMENT=web,worker -sFORCE_FILESYSTEM=1
+    -sINVOKE_RUN=0 -sEXPORTED_FUNCTIONS=_main,_exit,_malloc
+    -sEXPORTED_RUNTIME_METHODS=ccall,allocateUTF8,FS)
+endfunction()
+tamsirel_page_program(tamsirel)
 
 if(TARGET tamsirel AND TAMSIREL_HOST_ASSETS)
   file(GLOB page_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/platform/web/page/*)

@@ -18,17 +18,6 @@ std::string frameFileName(const std::string& dir, int64_t index) {
 
 }  // namespace
 
-ShotWriter pngShotWriter(int width, int height) {
-  return [width, height, frame = FramePixels{}](const std::vector<Shot>& shots,
-                                                const FrameInfo&) mutable {
-    readBackBuffer(width, height, &frame);
-    for (const Shot& shot : shots) {
-      if (!writeFramePng(frame, shot.file)) return false;
-    }
-    return true;
-  };
-}
-
 bool StreamOutputs::open(const std::string& framesDir, const VideoSpec* video) {
   framesDir_ = framesDir;
   std::error_code error;

@@ -10,8 +10,6 @@
 #include "frame_ring.h"
 #include "video_pipe.h"
 
-ShotWriter pngShotWriter(int width, int height);
-
 // Frames read back but not yet written: enough to ride over ffmpeg taking its frames in bursts
 // while drawing times vary from frame to frame; each holds one frame (2.7 MB at 1280x720).
 constexpr int kQueuedFrames = 3;

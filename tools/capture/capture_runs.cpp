@@ -1,8 +1,10 @@
-// The stepping loops of the shot and stream runs.
+// The stepping loops of the shot and stream runs, and the shots written as PNG files.
 #include "capture_runs.h"
 
 #include <cstdio>
 #include <string>
+
+#include "frame_pixels.h"
 
 namespace {
 
@@ -12,6 +14,17 @@ std::string where(const CaptureSession& session, const Scene* scenes) {
 }
 
 }  // namespace
+
+ShotWriter pngShotWriter(int width, int height) {
+  return [width, height, frame = FramePixels{}](const std::vector<Shot>& shots,
+                                                const FrameInfo&) mutable {
+    readBackBuffer(width, height, &frame);
+    for (const Shot& shot : shots) {
+      if (!writeFramePng(frame, shot.file)) return false;
+    }
+    return true;
+  };
+}
 
 bool runShots(CaptureSession* session, VirtualClock* clock, ShotPlan* plan, const Scene* scenes,
               const ShotWriter& write, Progress* progress) {

@@ -14,6 +14,9 @@
 // Writes the shots the current frame makes; false when one could not be written.
 using ShotWriter = std::function<bool(const std::vector<Shot>&, const FrameInfo&)>;
 
+// Reads the frame back and writes it as a PNG file for each shot.
+ShotWriter pngShotWriter(int width, int height);
+
 // False when a shot could not be drawn (its scene ends before its time) or written.
 bool runShots(CaptureSession* session, VirtualClock* clock, ShotPlan* plan, const Scene* scenes,
               const ShotWriter& write, Progress* progress);

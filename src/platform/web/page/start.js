@@ -1,10 +1,14 @@
-// Starts the demo once the page can run it: the program's threads need the page cross-origin
+// Starts a program once the page can run it: the program's threads need the page cross-origin
 // isolated, which only the server's headers can grant, so a page served without them says so and
 // which two headers are missing, instead of failing somewhere inside. Then the asset pack's
-// loader and the program are loaded, in that order.
+// loader and the program are loaded, in that order, and main is called. The demo's page runs
+// tamsirel.js with no arguments; a page that sets window.tamsirelProgram first runs another
+// program of the browser build (its tests' pages do).
 'use strict';
 
 (() => {
+  const program = window.tamsirelProgram || { script: 'tamsirel.js', arguments: [] };
+
   if (!window.crossOriginIsolated) {
     tamsirelPage.notice(
       'This page cannot play the demo: it is not cross-origin isolated.',
@@ -14,10 +18,14 @@
     return;
   }
 
-  // main runs as an asynchronous call (it waits for the page again and again); when it returns,
-  // its status ends the program as exit would.
+  // main waits for the page again and again, so it runs as an asynchronous call; when it
+  // returns, its status ends the program as exit would.
   function runMain() {
-    Module.ccall('main', 'number', [], [], { async: true })
+    const args = [program.script, ...program.arguments];
+    const argv = Module._malloc(4 * (args.length + 1));
+    args.forEach((arg, i) => { Module.HEAPU32[(argv >> 2) + i] = Module.allocateUTF8(arg); });
+    Module.HEAPU32[(argv >> 2) + args.length] = 0;
+    Module.ccall('main', 'number', ['number', 'number'], [args.length, argv], { async: true })
       .then((status) => Module._exit(status))
       .catch((error) => {
         if (!(error && error.name === 'ExitStatus') && error !== 'unwind') {
@@ -46,6 +54,6 @@
   }
 
   load('assets.js')
-    .then(() => load('tamsirel.js'))
+    .then(() => load(program.script))
     .catch((error) => tamsirelPage.notice('The demo could not be loaded.', error.message));
 })();
