@@ -1,7 +1,12 @@
 // The window's WGL context: the device context of the window class's own DC, the pixel format
-// chosen from a double-buffered RGBA descriptor, the context and its release, the buffer swap.
-// The handles themselves stand for the platform's opaque types; nothing is allocated here.
+// chosen from a double-buffered RGBA descriptor, the context and its release, the buffer swap
+// and its vertical sync. The handles themselves stand for the platform's opaque types; nothing
+// is allocated here.
 #include <windows.h>
+
+#include <GL/gl.h>
+
+#include <string>
 
 #include "platform/win32/win32_backend.h"
 
@@ -23,6 +28,31 @@ PIXELFORMATDESCRIPTOR descriptorFor(const PixelFormat& format) {
   pfd.cDepthBits = static_cast<BYTE>(format.depthBits);
   pfd.iLayerType = PFD_MAIN_PLANE;
   return pfd;
+}
+
+// An entry point of the current context's driver. wglGetProcAddress gives the generic FARPROC;
+// the cast goes through void (*)(), which stands for any function type.
+template <typename Function>
+Function driverFunction(const char* name) {
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(wglGetProcAddress(name)));
+}
+
+// Whether the current context's driver lists a WGL extension: in the WGL extension string where
+// the driver has one, else in the GL one, where older drivers list their WGL extensions too.
+bool offersExtension(HDC dc, const char* name) {
+  using ArbExtensions = const char*(WINAPI*)(HDC);
+  using ExtExtensions = const char*(WINAPI*)();
+  const char* list = nullptr;
+  if (auto arb = driverFunction<ArbExtensions>("wglGetExtensionsStringARB")) {
+    list = arb(dc);
+  } else if (auto ext = driverFunction<ExtExtensions>("wglGetExtensionsStringEXT")) {
+    list = ext();
+  } else {
+    list = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+  }
+  if (list == nullptr) return false;
+  // Whole names only: one extension's name can begin another's.
+  return (" " + std::string(list) + " ").find(" " + std::string(name) + " ") != std::string::npos;
 }
 
 }  // namespace
@@ -63,6 +93,16 @@ bool releaseDeviceContext(Window* window, DeviceContext* dc) {
 
 void swapBuffers(DeviceContext* dc) {
   if (dc != nullptr) SwapBuffers(handle(dc));
+}
+
+// WGL_EXT_swap_control, looked up on the current context: WGL hands out a driver's extension
+// entry points only while one of its contexts is current.
+bool setSwapInterval(int interval) {
+  using SwapIntervalExt = BOOL(WINAPI*)(int);
+  HDC dc = wglGetCurrentDC();
+  if (dc == nullptr || !offersExtension(dc, "WGL_EXT_swap_control")) return false;
+  const auto swapInterval = driverFunction<SwapIntervalExt>("wglSwapIntervalEXT");
+  return swapInterval != nullptr && swapInterval(interval) != FALSE;
 }
 
 }  // namespace platform::win32
