@@ -6,6 +6,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <string>
 
 #include "platform/win32/win32_backend.h"
@@ -18,13 +19,17 @@ HWND handle(Window* window) { return reinterpret_cast<HWND>(window); }
 HDC handle(DeviceContext* dc) { return reinterpret_cast<HDC>(dc); }
 HGLRC handle(RenderContext* rc) { return reinterpret_cast<HGLRC>(rc); }
 
-PIXELFORMATDESCRIPTOR descriptorFor(const PixelFormat& format) {
+// The colour bits asked are a minimum, as on the other backends. ChoosePixelFormat matches them
+// as near as it can instead, so the descriptor asks for the display's own depth where that is
+// deeper: a 32-bit display (every display today) gets a 32-bit format, not the one nearest a
+// 16-bit request.
+PIXELFORMATDESCRIPTOR descriptorFor(HDC dc, const PixelFormat& format) {
   PIXELFORMATDESCRIPTOR pfd{};
   pfd.nSize = sizeof(pfd);
   pfd.nVersion = 1;
   pfd.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
   pfd.iPixelType = PFD_TYPE_RGBA;
-  pfd.cColorBits = static_cast<BYTE>(format.colorBits);
+  pfd.cColorBits = static_cast<BYTE>(std::max(format.colorBits, GetDeviceCaps(dc, BITSPIXEL)));
   pfd.cDepthBits = static_cast<BYTE>(format.depthBits);
   pfd.iLayerType = PFD_MAIN_PLANE;
   return pfd;
@@ -64,7 +69,7 @@ DeviceContext* getDeviceContext(Window* window) {
 
 int choosePixelFormat(DeviceContext* dc, const PixelFormat& format) {
   if (dc == nullptr) return 0;
-  const PIXELFORMATDESCRIPTOR pfd = descriptorFor(format);
+  const PIXELFORMATDESCRIPTOR pfd = descriptorFor(handle(dc), format);
   return ChoosePixelFormat(handle(dc), &pfd);
 }
 
