@@ -64,6 +64,12 @@ bool releaseDeviceContext(Window*, DeviceContext*) { return false; }
 // Present the back buffer; the clock calls it once per frame.
 void swapBuffers(DeviceContext*) {}
 
+// Where the driver lets the program choose, make swapBuffers wait for the display's vertical
+// blank (interval 1) or not (0), on the context made current last. False where it cannot: the
+// demo then presents as fast as it draws. A backend whose present already waits for the
+// display's next frame has nothing to ask and returns true.
+bool setSwapInterval(int) { return false; }
+
 // Never waits. Translates the system's events into WindowMessages (one system event may give
 // two messages: queue the second), handles everything else itself, and keeps the screen saver
 // and monitor power-saving from starting.
@@ -85,7 +91,7 @@ int musicPlaySong(SoundSong*) { return -1; }
 // Every entry, in the contract's order; a new entry in platform.h stops this from compiling
 // until the template, and so every backend copied from it, has it too.
 const Platform& table() {
-  static_assert(sizeof(Platform) == 27 * sizeof(void*), "add the new entry to the template");
+  static_assert(sizeof(Platform) == 28 * sizeof(void*), "add the new entry to the template");
   static const Platform p{
       .milliseconds = milliseconds,
       .messageBox = messageBox,
@@ -106,6 +112,7 @@ const Platform& table() {
       .deleteContext = deleteContext,
       .releaseDeviceContext = releaseDeviceContext,
       .swapBuffers = swapBuffers,
+      .setSwapInterval = setSwapInterval,
       .peekMessage = peekMessage,
       .soundInit = soundInit,
       .soundGetError = soundGetError,

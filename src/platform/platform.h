@@ -126,6 +126,12 @@ struct Platform {
 
   // Presents the back buffer of `dc` (the capture tool reads the frame back here instead).
   void (*swapBuffers)(DeviceContext* dc);
+  // Asks the driver of the current rendering context to hold each swapBuffers until the
+  // display's next vertical blank (`interval` 1), or to present at once (0). The demo asks for
+  // 1 right after its context is made current, so it draws no more frames than the display
+  // shows. False where the driver offers no such control or refuses: swapBuffers then presents
+  // as it did before the call, and the caller carries on.
+  bool (*setSwapInterval)(int interval);
 
   // Takes the next waiting window message without waiting; false when none is waiting.
   bool (*peekMessage)(WindowMessage* message);

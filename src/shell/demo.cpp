@@ -18,6 +18,7 @@ namespace {
 
 constexpr int kFailureStatus = 1;
 constexpr const char* kWindowTitle = "pelorimo::brintal";
+constexpr int kVerticalSync = 1;  // swap interval: each frame waits for the display's next blank
 
 void takeDisplaySettings(int dialogResult) {
   demoClock->fullscreen = displaySettings.fullscreen;
@@ -40,10 +41,15 @@ bool chooseWindowStyle(platform::WindowStyle* style) {
   return true;
 }
 
-// Steps 8 to 11; false after a failure, whose box has been shown.
+// Steps 8 to 11; false after a failure, whose box has been shown. Once the context is current
+// the frames are paced by the display where the driver allows it, so the demo neither tears
+// nor draws frames nobody sees; where it does not, they go out as fast as they are drawn. The
+// clock reads real time either way, so the picture at a given moment is the same.
 bool createWindowWithContext(GlTarget* target) {
   platform::WindowStyle style;
-  return chooseWindowStyle(&style) && openGlWindow(kWindowTitle, style, target);
+  if (!chooseWindowStyle(&style) || !openGlWindow(kWindowTitle, style, target)) return false;
+  platform::current().setSwapInterval(kVerticalSync);
+  return true;
 }
 
 // Step 12. Where the display mode changes only as the fullscreen window is shown, a refusal

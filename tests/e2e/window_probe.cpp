@@ -8,6 +8,8 @@
 //   window_probe text TITLE       the texts of the static children (a message box's message)
 //   window_probe foreground TITLE exit status 0 when that window is Wine's foreground window,
 //                                 the one keys go to
+//   window_probe dpi TITLE        the window's DPI awareness, which its program's manifest
+//                                 sets: unaware, system, per-monitor or per-monitor-v2
 #include <windows.h>
 
 #include <cstdio>
@@ -42,16 +44,37 @@ BOOL CALLBACK listChild(HWND child, LPARAM mode) {
   return TRUE;
 }
 
+const char* dpiAwareness(HWND window) {
+  const DPI_AWARENESS_CONTEXT context = GetWindowDpiAwarenessContext(window);
+  if (AreDpiAwarenessContextsEqual(context, DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2)) {
+    return "per-monitor-v2";
+  }
+  switch (GetAwarenessFromDpiAwarenessContext(context)) {
+    case DPI_AWARENESS_UNAWARE:
+      return "unaware";
+    case DPI_AWARENESS_SYSTEM_AWARE:
+      return "system";
+    case DPI_AWARENESS_PER_MONITOR_AWARE:
+      return "per-monitor";
+    default:
+      return "invalid";
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::fprintf(stderr, "usage: window_probe controls|rect|text|foreground TITLE\n");
+    std::fprintf(stderr, "usage: window_probe controls|rect|text|foreground|dpi TITLE\n");
     return 2;
   }
   HWND window = FindWindowA(nullptr, argv[2]);
   if (window == nullptr) return 1;
   if (std::strcmp(argv[1], "foreground") == 0) return GetForegroundWindow() == window ? 0 : 1;
+  if (std::strcmp(argv[1], "dpi") == 0) {
+    std::printf("%s\n", dpiAwareness(window));
+    return 0;
+  }
   if (std::strcmp(argv[1], "rect") == 0) {
     RECT r{};
     GetWindowRect(window, &r);

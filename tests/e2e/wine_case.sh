@@ -183,6 +183,13 @@ case "$case_name" in
     # The window manager may nudge the frame; the outer size is the demo's.
     size=$(probe rect "$demo_title" | tr -d '\r' | cut -d' ' -f3-)
     [ "$size" = "800 600" ] || fail "the window's outer size is $size, not 800 600"
+    # Set by the program's manifest: on a scaled display the 800 x 600 stay real pixels. Wine 8
+    # reports the manifest's version 2 of per-monitor awareness as the first version.
+    dpi=$(probe dpi "$demo_title" | tr -d '\r')
+    case "$dpi" in
+      per-monitor | per-monitor-v2) ;;
+      *) fail "the window's DPI awareness is $dpi, not per-monitor" ;;
+    esac
     press_until_gone "$window" Escape
     expect_status 15 0 ;;
   close)

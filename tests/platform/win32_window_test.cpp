@@ -1,10 +1,12 @@
 // The Win32 backend's window under a real window manager (Wine's in CI): what its window
 // procedure queues while the window is made and shown, the demo's messages sent to it later and
-// handed out one at a time, and a close that leaves the window to the demo's shutdown.
+// handed out one at a time, a close that leaves the window to the demo's shutdown, and the
+// class's icons, from the program's resources, which this test links as the program does.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "platform/platform.h"
@@ -21,6 +23,30 @@ std::vector<WindowMessage> drain() {
     if (m.kind != MessageKind::Other) out.push_back(m);
   }
   return out;
+}
+
+// An icon's colour pixels as 32-bit BGRA rows, and its width.
+std::vector<uint32_t> iconPixels(HICON icon, int* width) {
+  ICONINFO info{};
+  if (!GetIconInfo(icon, &info)) return {};
+  BITMAP bitmap{};
+  GetObjectA(info.hbmColor, sizeof(bitmap), &bitmap);
+  *width = bitmap.bmWidth;
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof(format.bmiHeader);
+  format.bmiHeader.biWidth = bitmap.bmWidth;
+  format.bmiHeader.biHeight = -bitmap.bmHeight;
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  std::vector<uint32_t> pixels(static_cast<size_t>(bitmap.bmWidth) * bitmap.bmHeight);
+  HDC screen = GetDC(nullptr);
+  GetDIBits(screen, info.hbmColor, 0, static_cast<UINT>(bitmap.bmHeight), pixels.data(), &format,
+            DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  return pixels;
 }
 
 class Win32Window : public ::testing::Test {
@@ -100,6 +126,35 @@ TEST_F(Win32Window, OtherSystemCommandsGetTheDefaultHandling) {
   const std::vector<WindowMessage> got = drain();
   ASSERT_EQ(got.size(), 1u);
   EXPECT_EQ(got[0].kind, MessageKind::Close);
+}
+
+// Alt+Tab draws the large icon, the caption and the taskbar the small one: both are the
+// program's, at the sizes the system draws, where a class without them shows the system's
+// default application icon (and one made from it at the small size).
+TEST_F(Win32Window, TheClassHasTheProgramsIconAtBothSizes) {
+  struct Case {
+    const char* what;
+    int classIndex;
+    int sizeMetric;
+  };
+  const Case cases[] = {
+      {"large icon", GCLP_HICON, SM_CXICON},
+      {"small icon", GCLP_HICONSM, SM_CXSMICON},
+  };
+  for (const Case& c : cases) {
+    const auto icon = reinterpret_cast<HICON>(GetClassLongPtrA(hwnd_, c.classIndex));
+    ASSERT_NE(icon, nullptr) << c.what;
+    const int size = GetSystemMetrics(c.sizeMetric);
+    int width = 0;
+    const std::vector<uint32_t> pixels = iconPixels(icon, &width);
+    EXPECT_EQ(width, size) << c.what;
+    const auto systemIcon =
+        static_cast<HICON>(LoadImageA(nullptr, IDI_APPLICATION, IMAGE_ICON, size, size, LR_SHARED));
+    ASSERT_NE(systemIcon, nullptr) << c.what;
+    int systemWidth = 0;
+    EXPECT_NE(pixels, iconPixels(systemIcon, &systemWidth))
+        << c.what << ": the system's default application icon";
+  }
 }
 
 }  // namespace

@@ -41,12 +41,27 @@ TEST_F(ShellTest, RunsTheStartUpStepsInOrderAndShutsDownAfterEscape) {
                     "setPixelFormat:1",
                     "createContext",
                     "makeCurrent",
+                    "swapInterval:1",
                     "showWindow",
                     "sceneInit",
                     "streamPlay:-1",
                     "sceneFrame"};
   expected.insert(expected.end(), kFullscreenShutdown.begin(), kFullscreenShutdown.end());
   EXPECT_EQ(platformLog().calls, expected);
+  EXPECT_TRUE(platformLog().boxes.empty());
+}
+
+// A driver without vertical sync: the frames go out unpaced, and nothing else differs.
+TEST_F(ShellTest, ARefusedSwapIntervalLeavesTheRunAsItWas) {
+  const auto runToEscape = [&] {
+    platformLog() = testing_support::PlatformLog{};
+    fake.messages = {std::nullopt, keyMessage(platform::kKeyEscape), std::nullopt};
+    EXPECT_EQ(run(), 0);
+    return platformLog().calls;
+  };
+  const Calls synced = runToEscape();
+  fake.fail(FakeStep::SwapInterval);
+  EXPECT_EQ(runToEscape(), synced);
   EXPECT_TRUE(platformLog().boxes.empty());
 }
 
@@ -100,9 +115,9 @@ const Refusal kRefusals[] = {
     {FakeStep::SwitchDisplayMode, {"switchDisplayMode:800x600x16"}},
     {FakeStep::ShowWindow,
      {"switchDisplayMode:800x600x16", "cursor:hide", kFullscreenWindow, "getDC",
-      "choosePixelFormat:16/16", "setPixelFormat:1", "createContext", "makeCurrent", "showWindow",
-      "restoreDisplay", "cursor:show", "releaseCurrent", "deleteContext", "releaseDC",
-      "destroyWindow"}},
+      "choosePixelFormat:16/16", "setPixelFormat:1", "createContext", "makeCurrent",
+      "swapInterval:1", "showWindow", "restoreDisplay", "cursor:show", "releaseCurrent",
+      "deleteContext", "releaseDC", "destroyWindow"}},
 };
 const std::string kQuestionCall = std::string("box:Quor GL:") + kModeQuestion;
 

@@ -92,6 +92,11 @@ bool makeCurrent(platform::DeviceContext* dc, platform::RenderContext* rc) {
   return !failing(FakeStep::MakeCurrent);
 }
 
+bool setSwapInterval(int interval) {
+  log("swapInterval:" + std::to_string(interval));
+  return !failing(FakeStep::SwapInterval);
+}
+
 bool deleteContext(platform::RenderContext*) {
   log("deleteContext");
   return !failing(FakeStep::DeleteContext);
@@ -174,6 +179,7 @@ void installFakeEntries(platform::Platform& t) {
   t.setPixelFormat = setPixelFormat;
   t.createContext = createContext;
   t.makeCurrent = makeCurrent;
+  t.setSwapInterval = setSwapInterval;
   t.deleteContext = deleteContext;
   t.releaseDeviceContext = releaseDeviceContext;
   t.peekMessage = peekMessage;

@@ -22,6 +22,7 @@ enum class FakeStep {
   SetPixelFormat,
   CreateContext,
   MakeCurrent,     // activating a context
+  SwapInterval,    // the driver offers no vertical sync
   ReleaseCurrent,  // makeCurrent(nullptr, nullptr)
   DeleteContext,
   ReleaseDeviceContext,

@@ -7,6 +7,7 @@ namespace platform {
 namespace {
 
 Platform makeReal() {
+  static_assert(sizeof(Platform) == 28 * sizeof(void*), "a new entry of platform.h is missing");
   Platform p{};
   p.milliseconds = sdl::milliseconds;
   p.messageBox = fltk::messageBox;
@@ -27,6 +28,7 @@ Platform makeReal() {
   p.deleteContext = sdl::deleteContext;
   p.releaseDeviceContext = sdl::releaseDeviceContext;
   p.swapBuffers = sdl::swapBuffers;
+  p.setSwapInterval = sdl::setSwapInterval;
   p.peekMessage = sdl::peekMessage;
   p.soundInit = mixer::soundInit;
   p.soundGetError = mixer::soundGetError;

@@ -23,6 +23,7 @@ bool makeCurrent(DeviceContext* dc, RenderContext* rc);
 bool deleteContext(RenderContext* rc);
 bool releaseDeviceContext(Window* window, DeviceContext* dc);
 void swapBuffers(DeviceContext* dc);
+bool setSwapInterval(int interval);
 bool peekMessage(WindowMessage* message);
 }  // namespace platform::sdl
 

@@ -279,6 +279,9 @@ void swapBuffers(DeviceContext* dc) {
   if (dc != nullptr) SDL_GL_SwapWindow(dc->window->sdl);
 }
 
+// SDL asks the GL driver (GLX's or EGL's swap control) for the context current on this thread.
+bool setSwapInterval(int interval) { return SDL_GL_SetSwapInterval(interval) == 0; }
+
 bool peekMessage(WindowMessage* message) {
   if (!pendingMessages.empty()) {
     *message = pendingMessages.front();

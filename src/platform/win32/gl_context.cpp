@@ -1,7 +1,13 @@
 // The window's WGL context: the device context of the window class's own DC, the pixel format
-// chosen from a double-buffered RGBA descriptor, the context and its release, the buffer swap.
-// The handles themselves stand for the platform's opaque types; nothing is allocated here.
+// chosen from a double-buffered RGBA descriptor, the context and its release, the buffer swap
+// and its vertical sync. The handles themselves stand for the platform's opaque types; nothing
+// is allocated here.
 #include <windows.h>
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <string>
 
 #include "platform/win32/win32_backend.h"
 
@@ -13,16 +19,45 @@ HWND handle(Window* window) { return reinterpret_cast<HWND>(window); }
 HDC handle(DeviceContext* dc) { return reinterpret_cast<HDC>(dc); }
 HGLRC handle(RenderContext* rc) { return reinterpret_cast<HGLRC>(rc); }
 
-PIXELFORMATDESCRIPTOR descriptorFor(const PixelFormat& format) {
+// The colour bits asked are a minimum, as on the other backends. ChoosePixelFormat matches them
+// as near as it can instead, so the descriptor asks for the display's own depth where that is
+// deeper: a 32-bit display (every display today) gets a 32-bit format, not the one nearest a
+// 16-bit request.
+PIXELFORMATDESCRIPTOR descriptorFor(HDC dc, const PixelFormat& format) {
   PIXELFORMATDESCRIPTOR pfd{};
   pfd.nSize = sizeof(pfd);
   pfd.nVersion = 1;
   pfd.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
   pfd.iPixelType = PFD_TYPE_RGBA;
-  pfd.cColorBits = static_cast<BYTE>(format.colorBits);
+  pfd.cColorBits = static_cast<BYTE>(std::max(format.colorBits, GetDeviceCaps(dc, BITSPIXEL)));
   pfd.cDepthBits = static_cast<BYTE>(format.depthBits);
   pfd.iLayerType = PFD_MAIN_PLANE;
   return pfd;
+}
+
+// An entry point of the current context's driver. wglGetProcAddress gives the generic FARPROC;
+// the cast goes through void (*)(), which stands for any function type.
+template <typename Function>
+Function driverFunction(const char* name) {
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(wglGetProcAddress(name)));
+}
+
+// Whether the current context's driver lists a WGL extension: in the WGL extension string where
+// the driver has one, else in the GL one, where older drivers list their WGL extensions too.
+bool offersExtension(HDC dc, const char* name) {
+  using ArbExtensions = const char*(WINAPI*)(HDC);
+  using ExtExtensions = const char*(WINAPI*)();
+  const char* list = nullptr;
+  if (auto arb = driverFunction<ArbExtensions>("wglGetExtensionsStringARB")) {
+    list = arb(dc);
+  } else if (auto ext = driverFunction<ExtExtensions>("wglGetExtensionsStringEXT")) {
+    list = ext();
+  } else {
+    list = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+  }
+  if (list == nullptr) return false;
+  // Whole names only: one extension's name can begin another's.
+  return (" " + std::string(list) + " ").find(" " + std::string(name) + " ") != std::string::npos;
 }
 
 }  // namespace
@@ -34,7 +69,7 @@ DeviceContext* getDeviceContext(Window* window) {
 
 int choosePixelFormat(DeviceContext* dc, const PixelFormat& format) {
   if (dc == nullptr) return 0;
-  const PIXELFORMATDESCRIPTOR pfd = descriptorFor(format);
+  const PIXELFORMATDESCRIPTOR pfd = descriptorFor(handle(dc), format);
   return ChoosePixelFormat(handle(dc), &pfd);
 }
 
@@ -63,6 +98,16 @@ bool releaseDeviceContext(Window* window, DeviceContext* dc) {
 
 void swapBuffers(DeviceContext* dc) {
   if (dc != nullptr) SwapBuffers(handle(dc));
+}
+
+// WGL_EXT_swap_control, looked up on the current context: WGL hands out a driver's extension
+// entry points only while one of its contexts is current.
+bool setSwapInterval(int interval) {
+  using SwapIntervalExt = BOOL(WINAPI*)(int);
+  HDC dc = wglGetCurrentDC();
+  if (dc == nullptr || !offersExtension(dc, "WGL_EXT_swap_control")) return false;
+  const auto swapInterval = driverFunction<SwapIntervalExt>("wglSwapIntervalEXT");
+  return swapInterval != nullptr && swapInterval(interval) != FALSE;
 }
 
 }  // namespace platform::win32

@@ -13,7 +13,7 @@ namespace {
 void exitProcess(int status) { std::exit(status); }
 
 const Platform& table() {
-  static_assert(sizeof(Platform) == 27 * sizeof(void*), "a new entry of platform.h is missing");
+  static_assert(sizeof(Platform) == 28 * sizeof(void*), "a new entry of platform.h is missing");
   static const Platform p{
       .milliseconds = win32::milliseconds,
       .messageBox = win32::messageBox,
@@ -34,6 +34,7 @@ const Platform& table() {
       .deleteContext = win32::deleteContext,
       .releaseDeviceContext = win32::releaseDeviceContext,
       .swapBuffers = win32::swapBuffers,
+      .setSwapInterval = win32::setSwapInterval,
       .peekMessage = win32::peekMessage,
       .soundInit = win32::soundInit,
       .soundGetError = win32::soundGetError,

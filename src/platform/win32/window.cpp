@@ -1,11 +1,13 @@
-// The demo's window: the class "brintal", the window in its windowed or fullscreen styles, and
-// the window procedure, which turns the messages the demo handles into WindowMessages and queues
-// them, so messages sent while the window is created or shown reach the demo too. peekMessage
-// pumps the thread's queue without ever waiting. Not here: the GL context (gl_context.cpp).
+// The demo's window: the class "brintal" with the program's icon, the window in its windowed or
+// fullscreen styles, and the window procedure, which turns the messages the demo handles into
+// WindowMessages and queues them, so messages sent while the window is created or shown reach
+// the demo too. peekMessage pumps the thread's queue without ever waiting. Not here: the GL
+// context (gl_context.cpp).
 #include <windows.h>
 
 #include <deque>
 
+#include "platform/win32/resource_ids.h"
 #include "platform/win32/win32_backend.h"
 
 namespace platform::win32 {
@@ -63,18 +65,30 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// The program's icon at the size the system draws it: the large one for Alt+Tab, the small one
+// for the window's corner and the taskbar. The system scales neither; the icon file holds both
+// sizes. Null (the system's default icon) in a program built without the resources.
+HICON programIcon(HINSTANCE instance, int widthMetric, int heightMetric) {
+  return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(TAMSIREL_ICON), IMAGE_ICON,
+                                       GetSystemMetrics(widthMetric),
+                                       GetSystemMetrics(heightMetric), LR_DEFAULTCOLOR));
+}
+
 }  // namespace
 
 bool initWindowing() {
   static const bool registered = [] {
-    WNDCLASSA windowClass{};
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
     windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
     windowClass.lpfnWndProc = windowProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    windowClass.hInstance = instance;
+    windowClass.hIcon = programIcon(instance, SM_CXICON, SM_CYICON);
+    windowClass.hIconSm = programIcon(instance, SM_CXSMICON, SM_CYSMICON);
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kClassName;
-    return RegisterClassA(&windowClass) != 0;
+    return RegisterClassExA(&windowClass) != 0;
   }();
   return registered;
 }
