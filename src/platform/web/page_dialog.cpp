@@ -49,10 +49,10 @@ EM_JS(void, pageDialogOpen, (const char* caption, int width, int height, int pix
   tamsirelPage.dialog.open(UTF8ToString(caption), width, height, pixels);
 });
 EM_JS(void, pageDialogAdd,
-      (int index, int kind, const char* text, int group, int x, int y, int width, int height,
-       int disabled),
+      (int index, int id, int kind, const char* text, int group, int x, int y, int width,
+       int height, int disabled),
       {
-        tamsirelPage.dialog.add(index, kind, UTF8ToString(text), group, x, y, width, height,
+        tamsirelPage.dialog.add(index, id, kind, UTF8ToString(text), group, x, y, width, height,
                                 disabled != 0);
       });
 EM_JS(void, pageDialogPlace, (int x, int y), { tamsirelPage.dialog.place(x, y); });
@@ -175,7 +175,7 @@ void build(const DialogTemplate& t) {
   for (size_t i = 0; i < t.controls.size(); ++i) {
     const DialogControl& c = t.controls[i];
     const DialogRect r = toPixels(c.rect, metrics);
-    pageDialogAdd(static_cast<int>(i), kindCode(c.kind), c.text,
+    pageDialogAdd(static_cast<int>(i), c.id, kindCode(c.kind), c.text,
                   groupOf(t.controls, static_cast<int>(i)), r.x, r.y, r.width, r.height,
                   (c.styles & kStyleDisabled) != 0 ? 1 : 0);
   }

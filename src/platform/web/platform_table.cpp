@@ -7,6 +7,7 @@ namespace platform {
 namespace {
 
 Platform makeReal() {
+  static_assert(sizeof(Platform) == 28 * sizeof(void*), "a new entry of platform.h is missing");
   Platform p{};
   p.milliseconds = web::milliseconds;
   p.messageBox = web::messageBox;
@@ -27,6 +28,7 @@ Platform makeReal() {
   p.deleteContext = web::deleteContext;
   p.releaseDeviceContext = web::releaseDeviceContext;
   p.swapBuffers = web::swapBuffers;
+  p.setSwapInterval = web::setSwapInterval;
   p.peekMessage = web::peekMessage;
   p.soundInit = web::soundInit;
   p.soundGetError = web::soundGetError;

@@ -32,6 +32,7 @@ bool makeCurrent(DeviceContext* dc, RenderContext* rc);
 bool deleteContext(RenderContext* rc);
 bool releaseDeviceContext(Window* window, DeviceContext* dc);
 void swapBuffers(DeviceContext* dc);
+bool setSwapInterval(int interval);
 
 bool soundInit(int mixRate, int channels, unsigned flags);
 int soundGetError();

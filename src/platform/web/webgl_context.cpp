@@ -91,4 +91,8 @@ bool releaseDeviceContext(Window*, DeviceContext* dc) {
 
 void swapBuffers(DeviceContext*) { pageNextAnimationFrame(); }
 
+// Every swap already waits for the browser's next frame, which follows the display: an interval
+// of 1 is what the page always gives, and the page offers no other.
+bool setSwapInterval(int interval) { return interval == 1; }
+
 }  // namespace platform::web

@@ -137,7 +137,7 @@ tamsirelPage.dialog = (() => {
     document.addEventListener('keydown', tamsirelPage.music.unlock, true);
   }
 
-  function add(index, kindCode, text, group, x, y, width, height, disabled) {
+  function add(index, id, kindCode, text, group, x, y, width, height, disabled) {
     const kind = kinds[kindCode];
     let control;
     if (kind === 'group') control = makeGroup(text);
@@ -145,6 +145,7 @@ tamsirelPage.dialog = (() => {
     else control = makeButton(index, kind, text);
     const e = control.element;
     e.dataset.index = index;
+    e.dataset.id = id;
     e.style.left = `${x}px`;
     e.style.top = `${y}px`;
     e.style.width = `${width}px`;
