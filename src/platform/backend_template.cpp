@@ -2,8 +2,9 @@
 // folder as its platform_table.cpp and replace each entry with the real thing. As it stands it is
 // a machine with nothing on it, where every step fails the way the shell expects a step to fail,
 // so the program reports a clean error instead of crashing. Besides the table a backend provides
-// showDialog and dialogOps (dialog.h) and MappedFile (mapped_file.h), and adds its folder to
-// CMakeLists.txt beside sdl/.
+// showDialog and dialogOps (dialog.h) and MappedFile (mapped_file.h), handles the system's stop
+// signals where it has them (platform.h, beside exitProcess; sdl/stop_signal.cpp), and adds its
+// folder to CMakeLists.txt beside sdl/.
 #include <cstdio>
 #include <cstdlib>
 

@@ -93,6 +93,9 @@ struct Platform {
                     bool systemModal);
 
   // Ends the process with `status` and must not return (call it through exitProcess below).
+  // A stop asked from outside (SIGINT, SIGTERM where the system sends them) is the backend's own
+  // business, not an entry: once the dialog, a box or the window is shown, one ends the process
+  // promptly at any moment, after giving a switched display mode back, as ended by that signal.
   void (*exitProcess)(int status);
 
   // Start of the windowing system (the window class); false on failure.

@@ -2,6 +2,7 @@
 // and size, masks black and white, additive images black at their borders, repeat textures and
 // tiled pictures without seams, and the same bytes on a second run.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -189,7 +190,9 @@ TEST(AssetPack, ForestTilesFormOnePicture) {
 }
 
 TEST(AssetPack, TwoRunsGiveIdenticalBytes) {
-  std::filesystem::path again = std::filesystem::temp_directory_path() / "tamsirel-assets-again";
+  // A folder of this run's own: two builds' suites may run on one machine at the same time.
+  std::filesystem::path again = std::filesystem::temp_directory_path() /
+                                ("tamsirel-assets-again-" + std::to_string(getpid()));
   std::filesystem::remove_all(again);
   std::string command =
       std::string("\"") + TAMSIREL_ASSETS_TOOL + "\" \"" + again.string() + "\" > /dev/null";

@@ -147,6 +147,50 @@ TEST_F(CaptureCli, MissingFilesEndTheRunWithTheDemosMessage) {
   }
 }
 
+size_t filesIn(const fs::path& folder) {
+  return static_cast<size_t>(
+      std::distance(fs::directory_iterator(folder), fs::directory_iterator{}));
+}
+
+// The forest's init fails on its missing tile right after the pyramid's last frame, while the
+// writer is still a few frames behind the drawing (at this size writing a frame takes longer than
+// drawing it): those frames are on disk too, and the unfinished video is not.
+TEST_F(CaptureCli, AFatalEndWritesEveryFrameDrawn) {
+  const fs::path pack = dir / "pack";
+  ASSERT_TRUE(writeMinimalPack(pack.string(), "foret23.bmp"));
+  const fs::path frames = dir / "frames";
+  const fs::path video = dir / "cut.mp4";
+  const Result r = capture(pack.string(), "--size 1280x960 --fps 1 --duration 200000 --frames " +
+                                              frames.string() + " --video " + video.string());
+  EXPECT_EQ(r.status, 1) << r.out;
+  EXPECT_NE(r.out.find("ERROR!: can't load some texture"), std::string::npos) << r.out;
+  // At 1 fps the ocean draws 61 frames (0 to 60 s) and the pyramid 41.
+  EXPECT_EQ(filesIn(frames), 102u) << r.out;
+  EXPECT_TRUE(fs::exists(frames / "frame_000101.png"));
+  EXPECT_FALSE(fs::exists(video));
+  EXPECT_NE(r.out.find("removed the unfinished video"), std::string::npos) << r.out;
+}
+
+// Frame 5 cannot be written (a folder has its name): the run ends there, not hanging, and says
+// how many of the frames it drew were not written.
+TEST_F(CaptureCli, AFailedFrameWriteEndsTheRunAndCountsTheFramesLost) {
+  const fs::path frames = dir / "frames";
+  fs::create_directories(frames / "frame_000005.png");
+  const Result r = capture(assets(), "--size 64x48 --duration 20000 --frames " + frames.string());
+  EXPECT_EQ(r.status, 1) << r.out;
+  EXPECT_NE(r.out.find("cannot write " + (frames / "frame_000005.png").string()), std::string::npos)
+      << r.out;
+  const size_t said = r.out.find(" frames drawn were not written");
+  ASSERT_NE(said, std::string::npos) << r.out;
+  const size_t line = r.out.rfind('\n', said) + 1;  // 0 when it is the first line
+  long long lost = 0, drawn = 0;
+  ASSERT_EQ(std::sscanf(r.out.c_str() + line, "tamsirel-capture: %lld of the %lld", &lost, &drawn),
+            2)
+      << r.out;
+  EXPECT_EQ(lost, drawn - 5) << r.out;
+  EXPECT_EQ(filesIn(frames), 6u) << "frames 0 to 4 and the folder";
+}
+
 TEST_F(CaptureCli, BadArgumentsGiveTheUsageAndStatusTwo) {
   const std::string png = (dir / "x.png").string();
   const std::vector<std::string> badArguments = {std::string(""),

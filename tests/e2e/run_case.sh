@@ -9,6 +9,9 @@ set -euo pipefail
 case_name=$1
 binary=$(realpath "$2")
 assets=${3:-}
+stop_signal=${case_name%%-*}
+stop_signal=${stop_signal#sig}
+stop_signal=${stop_signal^^}
 
 # shellcheck source=../../scripts/lib/x-windows.sh
 . "$(dirname "$0")/../../scripts/lib/x-windows.sh"
@@ -47,6 +50,28 @@ make_folder() {
 start_demo() {
   (cd "$work/run" && exec env SDL_AUDIODRIVER=dummy "$binary") >"$work/out" 2>&1 &
   demo_pid=$!
+}
+
+# The demo under a reaper (start_reaped), with the probe that notes its first presented frame in
+# $work/first-frame when TAMSIREL_FIRST_FRAME_PROBE names it.
+start_demo_reaped() {
+  local preload=()
+  [ -n "${TAMSIREL_FIRST_FRAME_PROBE:-}" ] &&
+    preload=(LD_PRELOAD="$TAMSIREL_FIRST_FRAME_PROBE" FIRST_FRAME_PROBE_FILE="$work/first-frame")
+  cd "$work/run"
+  start_reaped env SDL_AUDIODRIVER=dummy "${preload[@]}" "$binary" >"$work/out" 2>&1
+  cd - >/dev/null
+}
+
+# The first frame presented within $1 seconds.
+wait_first_frame() {
+  [ -n "${TAMSIREL_FIRST_FRAME_PROBE:-}" ] || fail "TAMSIREL_FIRST_FRAME_PROBE is not set"
+  local deadline=$((SECONDS + $1))
+  until [ -s "$work/first-frame" ]; do
+    [ $SECONDS -lt $deadline ] || fail "no frame presented within $1 s"
+    kill -0 "$demo_pid" 2>/dev/null || fail "the demo ended by itself"
+    sleep 0.1
+  done
 }
 
 # The id of a window whose title matches $1 within $2 seconds; empty if none (or the demo ended).
@@ -148,6 +173,32 @@ case "$case_name" in
     expect_status 10 1
     after=$(current_mode)
     [ "$after" = 1024x768 ] || fail "the screen stayed at $after after the fatal error" ;;
+  # A stop from outside (the signal is the name's first word) at each moment the demo waits on
+  # the viewer: dead of that signal, and the display mode given back where it was switched.
+  sigterm-in-dialog|sigint-in-dialog)
+    make_folder tone; start_demo_reaped
+    [ -n "$(wait_window 't a m s i r e l.*' 15)" ] || fail "no setup dialog"
+    expect_killed_by 10 "$stop_signal"
+    [ -z "$(window_matching 'pelorimo::brintal')" ] || fail "a demo window opened" ;;
+  sigterm-in-question)
+    make_folder tone; start_demo_reaped
+    answer_dialog
+    [ -n "$(wait_window 'Quor GL' 15)" ] || fail "no \"Quor GL\" box"
+    expect_killed_by 10 "$stop_signal" ;;
+  sigint-in-fatal-box)
+    make_folder tone; start_demo_reaped
+    [ -n "$(wait_window 'ERROR!' 15)" ] || fail "no \"ERROR!\" box"
+    [ "$(current_mode)" = 800x600 ] || fail "the screen is at $(current_mode) under the box, not 800x600"
+    expect_killed_by 10 "$stop_signal"
+    [ "$(current_mode)" = 1024x768 ] || fail "the screen stayed at $(current_mode)" ;;
+  sigterm-while-playing|sigint-while-playing)
+    [ "$(current_mode)" = 1024x768 ] || fail "the server starts at $(current_mode), not 1024x768"
+    make_folder tone; start_demo_reaped
+    answer_dialog
+    wait_first_frame 30
+    [ "$(current_mode)" = 800x600 ] || fail "the screen is at $(current_mode) while the demo plays"
+    expect_killed_by 10 "$stop_signal"
+    [ "$(current_mode)" = 1024x768 ] || fail "the screen stayed at $(current_mode)" ;;
   *)
     fail "unknown case" ;;
 esac

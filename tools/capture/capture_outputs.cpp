@@ -29,6 +29,7 @@ bool StreamOutputs::open(const std::string& framesDir, const VideoSpec* video) {
   if (video != nullptr) {
     videoOpen_ = video_.open(*video);
     if (!videoOpen_) return false;
+    videoFile_ = video->file;
   }
   ring_ = std::make_unique<FrameRing>(
       kQueuedFrames,
@@ -37,27 +38,50 @@ bool StreamOutputs::open(const std::string& framesDir, const VideoSpec* video) {
 }
 
 bool StreamOutputs::write(const FrameInfo& info, int width, int height) {
+  ++drawn_;
   return ring_->push(info.index, [&](FramePixels* frame) { readBackBuffer(width, height, frame); });
 }
 
-// On the writer thread.
+// On the writer thread. Once the video is dropped, a write cut short by the stopped ffmpeg is no
+// failure: the frame still went to the frame folder.
 bool StreamOutputs::writeFrame(const FramePixels& frame, int64_t index) {
   if (!framesDir_.empty() && !writeFramePng(frame, frameFileName(framesDir_, index))) return false;
-  return !videoOpen_ || video_.write(frame);
+  if (!videoOpen_ || videoDropped_) return true;
+  if (video_.write(frame) || videoDropped_) return true;
+  std::fprintf(stderr, "tamsirel-capture: ffmpeg stopped taking frames\n");
+  return false;
+}
+
+// A failed write leaves its frame and every later one unwritten; the output said why.
+bool StreamOutputs::finishFrames() {
+  if (!ring_) return true;
+  ring_->finish();
+  const int64_t unwritten = drawn_ - ring_->written();
+  ring_.reset();
+  if (unwritten == 0) return true;
+  std::fprintf(stderr,
+               "tamsirel-capture: %lld of the %lld frames drawn were not written: writing stopped "
+               "at the failure above\n",
+               static_cast<long long>(unwritten), static_cast<long long>(drawn_));
+  return false;
 }
 
 bool StreamOutputs::finish() {
-  if (!ring_->drain()) return false;  // the caller abandons the outputs
-  ring_.reset();
+  if (!finishFrames()) return false;  // the caller abandons the outputs
   if (!videoOpen_) return true;
   videoOpen_ = false;
   return video_.finish();
 }
 
 void StreamOutputs::abandon() {
-  // ffmpeg goes first: the writer may be blocked on its full pipe.
+  // ffmpeg goes first: the writer may be waiting on its full pipe, and the frames still queued go
+  // to the frame folder alone.
+  videoDropped_ = true;
   if (videoOpen_) video_.stop();
-  ring_.reset();
-  if (videoOpen_) video_.abandon();
+  finishFrames();
+  if (!videoOpen_) return;
+  video_.abandon();
   videoOpen_ = false;
+  std::fprintf(stderr, "tamsirel-capture: the run ended early; removed the unfinished video %s\n",
+               videoFile_.c_str());
 }

@@ -3,6 +3,8 @@
 // of their own, a few frames behind the drawing (FrameRing).
 #pragma once
 
+#include <atomic>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -22,13 +24,21 @@ class StreamOutputs {
   bool write(const FrameInfo& info, int width, int height);
   // Writes the queued frames and ends the video; false when a frame or the file failed.
   bool finish();
+  // Ends a run that stops short (an error, a failed output): the frames drawn still go to the
+  // frame folder, the unfinished video is removed, and each loss is said on standard error.
   void abandon();
 
  private:
   bool writeFrame(const FramePixels& frame, int64_t index);
+  // Ends the writer once every queued frame is written; false, after saying how many frames
+  // drawn were not written, when an output failed.
+  bool finishFrames();
 
   std::string framesDir_;
+  std::string videoFile_;
   bool videoOpen_ = false;
+  std::atomic<bool> videoDropped_{false};  // set while the writer may still run
   VideoPipe video_;
   std::unique_ptr<FrameRing> ring_;
+  int64_t drawn_ = 0;
 };

@@ -9,7 +9,7 @@ FrameRing::FrameRing(int slots, Writer write)
       slots_(static_cast<size_t>(slots)),
       writer_([this] { writeLoop(); }) {}
 
-FrameRing::~FrameRing() { stop(); }
+FrameRing::~FrameRing() { finish(); }
 
 bool FrameRing::push(int64_t index, const Fill& fill) {
   size_t free = 0;
@@ -30,19 +30,20 @@ bool FrameRing::push(int64_t index, const Fill& fill) {
   return true;
 }
 
-bool FrameRing::drain() {
-  std::unique_lock lock(mutex_);
-  changed_.wait(lock, [this] { return failed_ || queued_ == 0; });
-  return !failed_;
-}
-
-void FrameRing::stop() {
+bool FrameRing::finish() {
   {
     std::lock_guard lock(mutex_);
-    stopping_ = true;
+    finishing_ = true;
   }
   changed_.notify_all();
   if (writer_.joinable()) writer_.join();
+  std::lock_guard lock(mutex_);
+  return !failed_;
+}
+
+int64_t FrameRing::written() {
+  std::lock_guard lock(mutex_);
+  return written_;
 }
 
 void FrameRing::writeLoop() {
@@ -50,8 +51,8 @@ void FrameRing::writeLoop() {
     size_t slot = 0;
     {
       std::unique_lock lock(mutex_);
-      changed_.wait(lock, [this] { return stopping_ || queued_ > 0; });
-      if (stopping_) return;
+      changed_.wait(lock, [this] { return finishing_ || queued_ > 0; });
+      if (queued_ == 0) return;  // finishing, and nothing is left to write
       slot = oldest_;
     }
     const bool written = write_(slots_[slot].pixels, slots_[slot].index);
@@ -59,6 +60,7 @@ void FrameRing::writeLoop() {
       std::lock_guard lock(mutex_);
       oldest_ = (oldest_ + 1) % slots_.size();
       --queued_;
+      if (written) ++written_;
       failed_ = !written;
     }
     changed_.notify_all();

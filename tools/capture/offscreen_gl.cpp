@@ -10,8 +10,9 @@
 #include "platform/platform.h"
 #include "startup/gl_window.h"
 
+void chooseOffscreenVideo() { setenv("SDL_VIDEODRIVER", "offscreen", 1); }
+
 bool openOffscreenGl(int width, int height) {
-  setenv("SDL_VIDEODRIVER", "offscreen", 1);
   if (!platform::current().initWindowing()) {
     std::fprintf(stderr, "tamsirel-capture: no offscreen video driver\n");
     return false;

@@ -3,5 +3,8 @@
 // demo clock at the capture's size.
 #pragma once
 
+// Asks SDL for its offscreen video driver. Before any thread starts: it sets an environment
+// variable, and a setenv beside another thread's getenv is undefined.
+void chooseOffscreenVideo();
 // Writes what failed to standard error and returns false.
 bool openOffscreenGl(int width, int height);

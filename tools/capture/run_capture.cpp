@@ -24,9 +24,11 @@ void abandonOutputs() {
 }
 
 // The demo reads its files by bare name from the folder it runs in. `clock` null: the real one.
+// The environment is set first: the sound starts SDL's audio thread and the prefetch its worker.
 bool startDemo(const CaptureOptions& options, VirtualClock* clock) {
   installConsoleBoxes();
   installSilentSound();
+  chooseOffscreenVideo();
   if (clock != nullptr) installVirtualClock(clock);
   if (chdir(options.assets.c_str()) != 0) {
     std::fprintf(stderr, "tamsirel-capture: cannot enter %s: %s\n", options.assets.c_str(),

@@ -11,12 +11,6 @@ namespace {
 
 MusicStart music;
 
-bool silentInit(int mixRate, int channels, unsigned flags) {
-  // No audio device is opened, whatever the environment asks for.
-  setenv("SDL_AUDIODRIVER", "dummy", 1);
-  return platform::real().soundInit(mixRate, channels, flags);
-}
-
 platform::SoundStream* checkedMpeg(const char* fileName, unsigned mode) {
   platform::SoundStream* stream = platform::real().streamOpenMpeg(fileName, mode);
   if (stream != nullptr) music.file = std::filesystem::absolute(fileName).string();
@@ -49,8 +43,9 @@ int silentSongPlay(platform::SoundSong* song) {
 }  // namespace
 
 void installSilentSound() {
+  // No audio device is opened, whatever the environment asked for.
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
   platform::Platform& p = platform::current();
-  p.soundInit = silentInit;
   p.streamOpenMpeg = checkedMpeg;
   p.streamOpenWav = checkedWav;
   p.streamPlay = silentStreamPlay;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+// Also sets SDL's audio driver in the environment: call it before any thread starts.
 void installSilentSound();
 
 struct MusicStart {

@@ -116,9 +116,7 @@ bool VideoPipe::write(const FramePixels& frame) {
       const_cast<uint8_t*>(frame.rgb.data());  // iovec is not const; writev only reads
   rows_.resize(static_cast<size_t>(frame.height));
   for (int y = 0; y < frame.height; ++y) rows_[y] = {pixels + row * (frame.height - 1 - y), row};
-  if (writeAll(fd_, rows_.data(), rows_.size())) return true;
-  std::fprintf(stderr, "tamsirel-capture: ffmpeg stopped taking frames\n");
-  return false;
+  return writeAll(fd_, rows_.data(), rows_.size());
 }
 
 bool VideoPipe::finish() {

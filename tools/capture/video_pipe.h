@@ -26,8 +26,8 @@ class VideoPipe {
  public:
   // Starts ffmpeg; false with the reason on standard error when it cannot be started.
   bool open(const VideoSpec& video);
-  // Sends the frame top row first; false when ffmpeg has stopped taking frames (it says why on
-  // standard error).
+  // Sends the frame top row first; false when ffmpeg has stopped taking frames (ffmpeg says why
+  // on standard error).
   bool write(const FramePixels& frame);
   // Ends the stream and waits for ffmpeg; false when it did not finish the file.
   bool finish();

@@ -3,6 +3,7 @@
 // does, the window kept above others and without a close. Not here: what the commands mean.
 #include "platform/dialog.h"
 #include "platform/dialog_layout.h"
+#include "platform/sdl/stop_signal.h"
 #include "platform/sdl/x11_window_hints.h"
 
 #include <FL/Fl.H>
@@ -320,6 +321,7 @@ int showDialog(const DialogTemplate& dialogTemplate, DialogProc proc) {
     return kDialogNotShown;
   }
   fl_open_display();
+  stop_signal::watch();
   Dialog dialog;
   dialog.dialogTemplate = &dialogTemplate;
   dialog.proc = proc;

@@ -3,6 +3,7 @@
 // can be opened the caption and text go to standard error instead. Not here: the setup dialog.
 // The platform header comes first: X11's `None` macro would otherwise rename BoxIcon::None.
 #include "platform/sdl/sdl_backend.h"
+#include "platform/sdl/stop_signal.h"
 #include "platform/sdl/x11_window_hints.h"
 
 #include <FL/Fl.H>
@@ -188,6 +189,7 @@ int messageBox(const char* text, const char* caption, BoxButtons buttons, BoxIco
   // Every box is modal and kept above; a system-modal one needs nothing more on this platform.
   (void)systemModal;
   if (!x11::displayAvailable()) return answerWithoutDisplay(text, caption, buttons);
+  stop_signal::watch();
   BoxState state{buttons};
   state.answer = buttons == BoxButtons::YesNo ? kAnswerNo : kAnswerOk;
   state.window = buildWindow(&state, x11::literalLabel(text), caption, icon);

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "platform/sdl/sdl_backend.h"
+#include "platform/sdl/stop_signal.h"
 
 namespace platform {
 
@@ -79,6 +80,7 @@ int playMusic(Mix_Music* music, int result) {
 bool soundInit(int mixRate, int channels, unsigned flags) {
   (void)flags;  // no flag of the original library has a meaning here
   if (initialised) return fail(kSoundAlreadyInitialised, false);
+  stop_signal::keepSdlHandlersOff();
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return fail(kSoundInitError, false);
   if (Mix_OpenAudio(mixRate, AUDIO_S16SYS, 2, kChunkSize) != 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);

@@ -7,6 +7,7 @@
 #include <deque>
 
 #include "platform/sdl/sdl_backend.h"
+#include "platform/sdl/stop_signal.h"
 #include "platform/sdl/x11_frame.h"
 #include "platform/sdl/x11_screen.h"
 
@@ -170,6 +171,7 @@ WindowMessage translate(const SDL_Event& event) {
 
 bool initWindowing() {
   // SDL keeps the screen saver and monitor power-saving off while the demo runs by default.
+  stop_signal::keepSdlHandlersOff();
   return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
 }
 
@@ -218,6 +220,8 @@ Window* createWindow(const char* title, const WindowStyle& style) {
 }
 
 bool showWindow(Window* window) {
+  // From here on the display mode may be switched, and a stop from outside must give it back.
+  stop_signal::watch();
   SDL_ShowWindow(window->sdl);
   bool shown = true;
   if (window->style.fullscreen) {
@@ -283,6 +287,7 @@ void swapBuffers(DeviceContext* dc) {
 bool setSwapInterval(int interval) { return SDL_GL_SetSwapInterval(interval) == 0; }
 
 bool peekMessage(WindowMessage* message) {
+  stop_signal::endIfStopped();
   if (!pendingMessages.empty()) {
     *message = pendingMessages.front();
     pendingMessages.pop_front();

@@ -1,6 +1,7 @@
 // One worker thread and a queue under a mutex. The worker lives until the process exits; the
 // queue's destructor, run among the exit handlers, stops and joins it, so it never runs on into
-// objects being destroyed.
+// objects being destroyed. The worker reads no environment: a setenv on another thread beside its
+// getenv would be undefined, so the viewing gamma is read by the thread that queues the files.
 #include "textures/gl/image_prefetch.h"
 
 #include <algorithm>
@@ -17,13 +18,14 @@ namespace {
 
 bool powerOfTwo(int32_t side) { return side > 0 && (side & (side - 1)) == 0; }
 
-std::unique_ptr<DecodedImage> decode(const std::string& fileName, ImageKind kind) {
+std::unique_ptr<DecodedImage> decode(const std::string& fileName, ImageKind kind,
+                                     double viewingGamma) {
   auto image = std::make_unique<DecodedImage>();
   if (kind == ImageKind::Bmp) {
     image->bmp = readBmpFile(fileName.c_str());
     return image;
   }
-  image->pngDecoded = decodePngFile(fileName.c_str(), viewingGammaFromEnvironment(), &image->png);
+  image->pngDecoded = decodePngFile(fileName.c_str(), viewingGamma, &image->png);
   if (image->pngDecoded && kind == ImageKind::PngWithLevels && powerOfTwo(image->png.width) &&
       powerOfTwo(image->png.height)) {
     image->levelsPicked = pickHalvedLevels(image->png, &image->levels);
@@ -46,8 +48,10 @@ class PrefetchQueue {
   }
 
   void add(std::span<const ImageRequest> files) {
+    const double gamma = viewingGammaFromEnvironment();
     {
       const std::lock_guard<std::mutex> lock(mutex_);
+      viewingGamma_ = gamma;
       for (const ImageRequest& file : files) {
         const Key key{file.fileName, file.kind};
         if (known(key)) continue;
@@ -118,8 +122,9 @@ class PrefetchQueue {
       current_ = waiting_.front();
       waiting_.pop_front();
       decoding_ = true;
+      const double gamma = viewingGamma_;
       lock.unlock();
-      std::unique_ptr<DecodedImage> image = decode(current_.first, current_.second);
+      std::unique_ptr<DecodedImage> image = decode(current_.first, current_.second, gamma);
       lock.lock();
       decoded_.push_back({current_, std::move(image)});
       decoding_ = false;
@@ -134,6 +139,7 @@ class PrefetchQueue {
   Key current_;
   bool decoding_ = false;
   bool stopping_ = false;
+  double viewingGamma_ = 0;  // as the environment had it at the last add
   std::deque<Decoded> decoded_;  // in the order they were decoded
   std::thread worker_;
 };

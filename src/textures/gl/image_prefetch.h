@@ -42,7 +42,8 @@ struct DecodedImage {
 };
 
 // Queues the files for the worker, which starts on the first call. A file already queued or
-// decoded and not yet taken is not queued again.
+// decoded and not yet taken is not queued again. The viewing gamma the PNG files decode with is
+// read from the environment here, on the calling thread; the worker reads no environment.
 void prefetchImages(std::span<const ImageRequest> files);
 
 // The worker's result for `fileName` of `kind`, waiting while the worker is at that very file;
