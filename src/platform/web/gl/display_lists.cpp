@@ -31,8 +31,7 @@ GLuint freeRange(GLsizei range) {
 
 bool compilingList() { return openName != 0 && replayDepth == 0; }
 
-bool deferToList(std::function<void()> call) {
-  if (!compilingList()) return false;
+bool recordInList(std::function<void()> call) {
   compiling.push_back(std::move(call));
   return openMode == GL_COMPILE;
 }
