@@ -1,0 +1,265 @@
+#include "platform/web/gl/renderer.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/web/gl/fixed_function_program.h"
+#include "platform/web/gl/matrix_stacks.h"
+
+namespace webgl_layer {
+
+namespace {
+
+// What WebGL was last given; each sync sends only what differs from it.
+struct Sent {
+  Capabilities enabled;  // blend, depth test, cull face and dither are WebGL's; the rest unused
+  GLenum blendSrc = GL_ONE;
+  GLenum blendDst = GL_ZERO;
+  GLenum depthFunc = GL_LESS;
+  GLenum cullFaceMode = GL_BACK;
+  GLfloat clearColour[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+  GLfloat clearDepth = 1.0f;
+  GLint viewport[4] = {0, 0, 0, 0};
+  GLuint webglTexture = 0;
+  PixelStore unpack;
+  PixelStore pack;
+  Mat4 modelView = identityMatrix();
+  Mat4 projection = identityMatrix();
+  Mat4 textureMatrix = identityMatrix();
+  GLint texturing = 0;
+  GLint fogMode = kFogOff;
+  GLfloat fog[3] = {1.0f, 0.0f, 1.0f};
+  GLfloat fogColour[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+};
+
+// The streaming buffer holds this many vertices before it is replaced by a fresh one; a
+// primitive larger than that makes it grow.
+constexpr size_t kStreamVertices = 16384;
+
+FixedFunctionProgram program;
+GLuint vertexBuffer = 0;
+size_t bufferCapacity = 0;
+size_t bufferUsed = 0;
+GLuint whiteTexture = 0;
+Sent sent;
+
+void sendCapability(GLenum cap, bool wanted, bool* was) {
+  if (wanted == *was) return;
+  if (wanted) {
+    emscripten_glEnable(cap);
+  } else {
+    emscripten_glDisable(cap);
+  }
+  *was = wanted;
+}
+
+void bindWebGlTexture(GLuint webglName) {
+  if (sent.webglTexture == webglName) return;
+  emscripten_glBindTexture(GL_TEXTURE_2D, webglName);
+  sent.webglTexture = webglName;
+}
+
+void syncPipeline() {
+  const ServerState& s = layer.state;
+  sendCapability(GL_BLEND, s.enabled.blend, &sent.enabled.blend);
+  sendCapability(GL_DEPTH_TEST, s.enabled.depthTest, &sent.enabled.depthTest);
+  sendCapability(GL_CULL_FACE, s.enabled.cullFace, &sent.enabled.cullFace);
+  sendCapability(GL_DITHER, s.enabled.dither, &sent.enabled.dither);
+  if (s.blendSrc != sent.blendSrc || s.blendDst != sent.blendDst) {
+    emscripten_glBlendFunc(s.blendSrc, s.blendDst);
+    sent.blendSrc = s.blendSrc;
+    sent.blendDst = s.blendDst;
+  }
+  if (s.depthFunc != sent.depthFunc) emscripten_glDepthFunc(sent.depthFunc = s.depthFunc);
+  if (s.cullFaceMode != sent.cullFaceMode) emscripten_glCullFace(sent.cullFaceMode = s.cullFaceMode);
+  if (!std::equal(s.viewport, s.viewport + 4, sent.viewport)) {
+    emscripten_glViewport(s.viewport[0], s.viewport[1], s.viewport[2], s.viewport[3]);
+    std::copy(s.viewport, s.viewport + 4, sent.viewport);
+  }
+}
+
+void sendMatrix(GLint location, const Mat4& wanted, Mat4* was) {
+  if (std::memcmp(wanted.m, was->m, sizeof wanted.m) == 0) return;
+  emscripten_glUniformMatrix4fv(location, 1, GL_FALSE, wanted.m);
+  *was = wanted;
+}
+
+GLint fogModeOf(const ServerState& s) {
+  if (!s.enabled.fog) return kFogOff;
+  if (s.fog.mode == GL_LINEAR) return kFogLinear;
+  return s.fog.mode == GL_EXP2 ? kFogExp2 : kFogExp;
+}
+
+void syncFog() {
+  const ServerState& s = layer.state;
+  const GLint mode = fogModeOf(s);
+  if (mode != sent.fogMode) emscripten_glUniform1i(program.fogMode, sent.fogMode = mode);
+  if (mode == kFogOff) return;
+  const GLfloat fog[3] = {s.fog.density, s.fog.start, s.fog.end};
+  if (!std::equal(fog, fog + 3, sent.fog)) {
+    emscripten_glUniform3fv(program.fog, 1, fog);
+    std::copy(fog, fog + 3, sent.fog);
+  }
+  if (!std::equal(s.fog.colour, s.fog.colour + 4, sent.fogColour)) {
+    emscripten_glUniform4fv(program.fogColour, 1, s.fog.colour);
+    std::copy(s.fog.colour, s.fog.colour + 4, sent.fogColour);
+  }
+}
+
+void syncUniforms(bool texturing) {
+  sendMatrix(program.modelView, topMatrix(GL_MODELVIEW), &sent.modelView);
+  sendMatrix(program.projection, topMatrix(GL_PROJECTION), &sent.projection);
+  if (texturing) sendMatrix(program.textureMatrix, topMatrix(GL_TEXTURE), &sent.textureMatrix);
+  if (GLint t = texturing ? 1 : 0; t != sent.texturing) {
+    emscripten_glUniform1i(program.texturing, sent.texturing = t);
+  }
+  syncFog();
+}
+
+void sendPixelStore(const PixelStore& wanted, PixelStore* was, bool unpack) {
+  if (wanted.alignment != was->alignment) {
+    emscripten_glPixelStorei(unpack ? GL_UNPACK_ALIGNMENT : GL_PACK_ALIGNMENT, wanted.alignment);
+  }
+  if (wanted.rowLength != was->rowLength) {
+    emscripten_glPixelStorei(unpack ? GL_UNPACK_ROW_LENGTH : GL_PACK_ROW_LENGTH,
+                             wanted.rowLength);
+  }
+  if (wanted.skipRows != was->skipRows) {
+    emscripten_glPixelStorei(unpack ? GL_UNPACK_SKIP_ROWS : GL_PACK_SKIP_ROWS, wanted.skipRows);
+  }
+  if (wanted.skipPixels != was->skipPixels) {
+    emscripten_glPixelStorei(unpack ? GL_UNPACK_SKIP_PIXELS : GL_PACK_SKIP_PIXELS,
+                             wanted.skipPixels);
+  }
+  *was = wanted;
+}
+
+// The first vertex's index in the buffer, after the vertices are in it.
+GLint streamVertices(const Vertex* vertices, size_t count) {
+  if (bufferUsed + count > bufferCapacity) {
+    bufferCapacity = std::max(kStreamVertices, count);
+    emscripten_glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(bufferCapacity * sizeof(Vertex)),
+                            nullptr, GL_STREAM_DRAW);
+    bufferUsed = 0;
+  }
+  emscripten_glBufferSubData(GL_ARRAY_BUFFER, static_cast<GLintptr>(bufferUsed * sizeof(Vertex)),
+                             static_cast<GLsizeiptr>(count * sizeof(Vertex)), vertices);
+  const GLint first = static_cast<GLint>(bufferUsed);
+  bufferUsed += count;
+  return first;
+}
+
+void makeVertexArray() {
+  GLuint vertexArray = 0;
+  emscripten_glGenVertexArrays(1, &vertexArray);
+  emscripten_glBindVertexArray(vertexArray);
+  emscripten_glGenBuffers(1, &vertexBuffer);
+  emscripten_glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
+  bufferCapacity = 0;
+  bufferUsed = 0;
+  const GLsizei stride = sizeof(Vertex);
+  emscripten_glEnableVertexAttribArray(kPositionAttribute);
+  emscripten_glVertexAttribPointer(kPositionAttribute, 3, GL_FLOAT, GL_FALSE, stride,
+                                   reinterpret_cast<void*>(offsetof(Vertex, position)));
+  emscripten_glEnableVertexAttribArray(kColourAttribute);
+  emscripten_glVertexAttribPointer(kColourAttribute, 4, GL_FLOAT, GL_FALSE, stride,
+                                   reinterpret_cast<void*>(offsetof(Vertex, colour)));
+  emscripten_glEnableVertexAttribArray(kTexCoordAttribute);
+  emscripten_glVertexAttribPointer(kTexCoordAttribute, 2, GL_FLOAT, GL_FALSE, stride,
+                                   reinterpret_cast<void*>(offsetof(Vertex, texCoord)));
+}
+
+void makeWhiteTexture() {
+  const uint8_t white[4] = {255, 255, 255, 255};
+  emscripten_glGenTextures(1, &whiteTexture);
+  emscripten_glBindTexture(GL_TEXTURE_2D, whiteTexture);
+  emscripten_glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  emscripten_glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  emscripten_glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+  emscripten_glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, white);
+}
+
+// WebGL's state as GL 1.1 starts, sent whatever WebGL held, so that `sent` is true from here on.
+void sendDefaults() {
+  sent = Sent{};
+  emscripten_glDisable(GL_BLEND);
+  emscripten_glDisable(GL_DEPTH_TEST);
+  emscripten_glDisable(GL_CULL_FACE);
+  emscripten_glEnable(GL_DITHER);
+  emscripten_glBlendFunc(GL_ONE, GL_ZERO);
+  emscripten_glDepthFunc(GL_LESS);
+  emscripten_glCullFace(GL_BACK);
+  emscripten_glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+  emscripten_glClearDepthf(1.0f);
+  emscripten_glGetIntegerv(GL_VIEWPORT, sent.viewport);
+  for (GLenum pname : {GL_UNPACK_ROW_LENGTH, GL_UNPACK_SKIP_ROWS, GL_UNPACK_SKIP_PIXELS,
+                       GL_PACK_ROW_LENGTH, GL_PACK_SKIP_ROWS, GL_PACK_SKIP_PIXELS}) {
+    emscripten_glPixelStorei(pname, 0);
+  }
+  emscripten_glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+  emscripten_glPixelStorei(GL_PACK_ALIGNMENT, 4);
+  emscripten_glActiveTexture(GL_TEXTURE0);
+  emscripten_glBindTexture(GL_TEXTURE_2D, whiteTexture);
+  sent.webglTexture = whiteTexture;
+  for (GLint location : {program.modelView, program.projection, program.textureMatrix}) {
+    emscripten_glUniformMatrix4fv(location, 1, GL_FALSE, sent.modelView.m);
+  }
+  emscripten_glUniform1i(program.texturing, 0);
+  emscripten_glUniform1i(program.fogMode, kFogOff);
+  emscripten_glUniform3fv(program.fog, 1, sent.fog);
+  emscripten_glUniform4fv(program.fogColour, 1, sent.fogColour);
+}
+
+}  // namespace
+
+bool startRenderer(std::string* failure) {
+  program = FixedFunctionProgram{};
+  if (!buildFixedFunctionProgram(&program, failure)) return false;
+  makeVertexArray();
+  makeWhiteTexture();
+  sendDefaults();
+  std::copy(sent.viewport, sent.viewport + 4, layer.state.viewport);
+  return true;
+}
+
+void drawVertices(GLenum mode, const Vertex* vertices, size_t count) {
+  if (count == 0) return;
+  const TextureObject& texture = boundTexture();
+  const bool texturing = layer.state.enabled.texture2d && textureComplete(texture);
+  // A texture WebGL finds incomplete reads as black and gets a console warning: unused, the
+  // sampler reads the white one instead.
+  bindWebGlTexture(texturing ? texture.webglName : whiteTexture);
+  syncPipeline();
+  syncUniforms(texturing);
+  const GLint first = streamVertices(vertices, count);
+  emscripten_glDrawArrays(mode, first, static_cast<GLsizei>(count));
+}
+
+void clearBuffers(GLbitfield mask) {
+  const ServerState& s = layer.state;
+  if (!std::equal(s.clearColour, s.clearColour + 4, sent.clearColour)) {
+    emscripten_glClearColor(s.clearColour[0], s.clearColour[1], s.clearColour[2], s.clearColour[3]);
+    std::copy(s.clearColour, s.clearColour + 4, sent.clearColour);
+  }
+  if (s.clearDepth != sent.clearDepth) emscripten_glClearDepthf(sent.clearDepth = s.clearDepth);
+  sendCapability(GL_DITHER, s.enabled.dither, &sent.enabled.dither);
+  emscripten_glClear(mask);
+}
+
+void readRgba(GLint x, GLint y, GLsizei width, GLsizei height, uint8_t* rgba) {
+  sendPixelStore(PixelStore{}, &sent.pack, false);
+  emscripten_glReadPixels(x, y, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+}
+
+void bindForUpload(TextureObject& texture) {
+  if (texture.webglName == 0) emscripten_glGenTextures(1, &texture.webglName);
+  bindWebGlTexture(texture.webglName);
+}
+
+void syncUnpack(const PixelStore& store) { sendPixelStore(store, &sent.unpack, true); }
+
+void forgetWebGlTexture(GLuint webglName) {
+  if (sent.webglTexture == webglName) sent.webglTexture = 0;
+}
+
+}  // namespace webgl_layer

@@ -1,0 +1,69 @@
+// Headless Chromium for the browser tests, through puppeteer-core: /usr/bin/chromium (or
+// $CHROMIUM) with WebGL drawn by SwiftShader, nothing reaching the network, a fresh profile that
+// goes with the browser. Each page collects its console messages and uncaught exceptions so a
+// test can assert there were none.
+//
+//   const browser = await launchBrowser();
+//   const page = await browser.newPage();            // page.messages: [{ type, text }]
+//   await page.goto(url);                             // page.exceptions: [Error]
+//   ...
+//   await browser.close();                            // the profile folder goes too
+import { mkdtemp, rm } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+const kFlags = [
+  '--headless=new',
+  // WebGL headless: ANGLE over SwiftShader (--use-gl=swiftshader gives no WebGL).
+  '--use-angle=swiftshader',
+  '--enable-unsafe-swiftshader',
+  // Root in a container has no user namespaces for the sandbox.
+  '--no-sandbox',
+  // The machine has no network: nothing should try.
+  '--disable-background-networking',
+  '--disable-component-update',
+  '--disable-sync',
+  '--disable-quic',
+  '--no-first-run',
+  '--no-default-browser-check',
+  '--mute-audio',
+];
+
+export async function launchBrowser({ width = 800, height = 600, extraFlags = [] } = {}) {
+  const profile = await mkdtemp(join(tmpdir(), 'tamsirel-chromium-'));
+  let browser;
+  try {
+    browser = await puppeteer.launch({
+      executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+      headless: true,
+      userDataDir: profile,
+      args: [...kFlags, `--window-size=${width},${height}`, ...extraFlags],
+      defaultViewport: { width, height },
+    });
+  } catch (error) {
+    await rm(profile, { recursive: true, force: true });
+    throw error;
+  }
+  const newPage = async () => {
+    const page = await browser.newPage();
+    page.messages = [];
+    page.exceptions = [];
+    page.on('console', (m) => page.messages.push({ type: m.type(), text: m.text() }));
+    page.on('pageerror', (e) => page.exceptions.push(e));
+    return page;
+  };
+  const close = async () => {
+    await browser.close();
+    await rm(profile, { recursive: true, force: true });
+  };
+  return { browser, newPage, close };
+}
+
+// The console messages of the kinds that mean something went wrong.
+export function problems(page) {
+  return [
+    ...page.messages.filter((m) => m.type === 'error' || m.type === 'warn'),
+    ...page.exceptions.map((e) => ({ type: 'exception', text: String(e) })),
+  ];
+}

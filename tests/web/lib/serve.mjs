@@ -1,0 +1,93 @@
+// A static file server for the web build on 127.0.0.1, cross-origin isolated (the two headers a
+// page needs for SharedArrayBuffer, which emscripten's threads use). Serves files only from under
+// its folder; no listings, no writes.
+//
+//   import { serve } from './serve.mjs';
+//   const server = await serve('build-web/site');   // { url, close() }, a free port by default
+//
+//   node serve.mjs DIR [PORT]                        // prints the address, serves until stopped
+import { createReadStream } from 'node:fs';
+import { stat } from 'node:fs/promises';
+import { createServer } from 'node:http';
+import { extname, resolve, sep } from 'node:path';
+import { fileURLToPath } from 'node:url';
+
+const kTypes = {
+  '.html': 'text/html; charset=utf-8',
+  '.js': 'text/javascript; charset=utf-8',
+  '.mjs': 'text/javascript; charset=utf-8',
+  '.wasm': 'application/wasm',
+  '.css': 'text/css; charset=utf-8',
+  '.json': 'application/json',
+  '.png': 'image/png',
+  '.bmp': 'image/bmp',
+  '.mp3': 'audio/mpeg',
+  '.ico': 'image/x-icon',
+  '.txt': 'text/plain; charset=utf-8',
+};
+
+const kIsolation = {
+  'Cross-Origin-Opener-Policy': 'same-origin',
+  'Cross-Origin-Embedder-Policy': 'require-corp',
+  'Cross-Origin-Resource-Policy': 'same-origin',
+};
+
+// The file a request path names under `root`, or null for one outside it.
+function fileFor(root, urlPath) {
+  let path;
+  try {
+    path = decodeURIComponent(urlPath.split('?')[0]);
+  } catch {
+    return null;
+  }
+  if (path.endsWith('/')) path += 'index.html';
+  const file = resolve(root, '.' + path);
+  return file === root || file.startsWith(root + sep) ? file : null;
+}
+
+async function answer(root, request, response) {
+  const file = fileFor(root, request.url);
+  const info = file && (await stat(file).catch(() => null));
+  if (request.method !== 'GET' && request.method !== 'HEAD') {
+    response.writeHead(405, { ...kIsolation, Allow: 'GET, HEAD' }).end();
+  } else if (!info || !info.isFile()) {
+    response.writeHead(404, { ...kIsolation, 'Content-Type': 'text/plain' }).end('not found\n');
+  } else {
+    response.writeHead(200, {
+      ...kIsolation,
+      'Content-Type': kTypes[extname(file).toLowerCase()] || 'application/octet-stream',
+      'Content-Length': info.size,
+      'Cache-Control': 'no-store',
+    });
+    if (request.method === 'HEAD') response.end();
+    else createReadStream(file).pipe(response);
+  }
+}
+
+// Serves `dir` on 127.0.0.1:`port` (0: any free port). Resolves to { url, close }.
+export async function serve(dir, port = 0) {
+  const root = resolve(dir);
+  const server = createServer((request, response) => {
+    answer(root, request, response).catch(() => response.destroy());
+  });
+  await new Promise((done, fail) => {
+    server.once('error', fail);
+    server.listen(port, '127.0.0.1', done);
+  });
+  const url = `http://127.0.0.1:${server.address().port}/`;
+  const close = () => new Promise((done) => {
+    server.closeAllConnections();
+    server.close(() => done());
+  });
+  return { url, close };
+}
+
+if (process.argv[1] && resolve(process.argv[1]) === fileURLToPath(import.meta.url)) {
+  const [dir, port] = process.argv.slice(2);
+  if (!dir) {
+    console.error('usage: node serve.mjs DIR [PORT]');
+    process.exit(2);
+  }
+  const { url } = await serve(dir, port ? Number(port) : 0);
+  console.log(`serving ${resolve(dir)} at ${url}`);
+}
