@@ -30,7 +30,11 @@ const kFlags = [
   '--mute-audio',
 ];
 
-export async function launchBrowser({ width = 800, height = 600, extraFlags = [] } = {}) {
+// `protocolTimeout`: how long a call into the page may wait for its main thread, which a program
+// that draws many frames without returning to the browser keeps busy.
+export async function launchBrowser({
+  width = 800, height = 600, extraFlags = [], protocolTimeout = 180000,
+} = {}) {
   const profile = await mkdtemp(join(tmpdir(), 'tamsirel-chromium-'));
   let browser;
   try {
@@ -40,6 +44,7 @@ export async function launchBrowser({ width = 800, height = 600, extraFlags = []
       userDataDir: profile,
       args: [...kFlags, `--window-size=${width},${height}`, ...extraFlags],
       defaultViewport: { width, height },
+      protocolTimeout,
     });
   } catch (error) {
     await rm(profile, { recursive: true, force: true });

@@ -1,9 +1,10 @@
 // A static file server for the web build on 127.0.0.1, cross-origin isolated (the two headers a
 // page needs for SharedArrayBuffer, which emscripten's threads use). Serves files only from under
-// its folder; no listings, no writes.
+// its folders, the first folder that has the file answering; no listings, no writes.
 //
 //   import { serve } from './serve.mjs';
 //   const server = await serve('build-web/site');   // { url, close() }, a free port by default
+//   await serve(['build-web/site', 'tests/page']);  // a test's page beside the site
 //
 //   node serve.mjs DIR [PORT]                        // prints the address, serves until stopped
 import { createReadStream } from 'node:fs';
@@ -45,9 +46,19 @@ function fileFor(root, urlPath) {
   return file === root || file.startsWith(root + sep) ? file : null;
 }
 
-async function answer(root, request, response) {
-  const file = fileFor(root, request.url);
-  const info = file && (await stat(file).catch(() => null));
+// The first of `roots` that has the file, with its path and stat; null when none has it.
+async function find(roots, urlPath) {
+  for (const root of roots) {
+    const file = fileFor(root, urlPath);
+    const info = file && (await stat(file).catch(() => null));
+    if (info && info.isFile()) return { file, info };
+  }
+  return null;
+}
+
+async function answer(roots, request, response) {
+  const found = await find(roots, request.url);
+  const { file, info } = found || {};
   if (request.method !== 'GET' && request.method !== 'HEAD') {
     response.writeHead(405, { ...kIsolation, Allow: 'GET, HEAD' }).end();
   } else if (!info || !info.isFile()) {
@@ -64,11 +75,12 @@ async function answer(root, request, response) {
   }
 }
 
-// Serves `dir` on 127.0.0.1:`port` (0: any free port). Resolves to { url, close }.
-export async function serve(dir, port = 0) {
-  const root = resolve(dir);
+// Serves `dirs` (one folder or several) on 127.0.0.1:`port` (0: any free port). Resolves to
+// { url, close }.
+export async function serve(dirs, port = 0) {
+  const roots = [dirs].flat().map((dir) => resolve(dir));
   const server = createServer((request, response) => {
-    answer(root, request, response).catch(() => response.destroy());
+    answer(roots, request, response).catch(() => response.destroy());
   });
   await new Promise((done, fail) => {
     server.once('error', fail);

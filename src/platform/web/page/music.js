@@ -36,12 +36,17 @@ tamsirelPage.music = (() => {
     source.buffer = buffer;
     source.connect(context.destination);
     source.start();
-    started = { at: context.currentTime, duration: buffer.duration };
+    started = { at: context.currentTime, wall: performance.now() };
     return true;
   }
 
-  // Seconds into the playing soundtrack, or -1 before it starts (for the page's tests).
+  // For the page's tests: seconds into the playing soundtrack (-1 before it starts), and how far
+  // it is behind the counter the demo's clock reads, in seconds since the start.
   function position() { return started ? context.currentTime - started.at : -1; }
+  function lag() { return started ? (performance.now() - started.wall) / 1000 - position() : 0; }
 
-  return { init, unlock, decode, play, position, state: () => (context ? context.state : 'none') };
+  return {
+    init, unlock, decode, play, position, lag,
+    state: () => (context ? context.state : 'none'),
+  };
 })();

@@ -1,0 +1,138 @@
+// The demo's page in headless Chromium, as the end-to-end tests drive it: served with the
+// isolation headers, optionally with another asset pack in front of the site's and with the
+// page's clock sped up (the tests that must reach the forest or the final scene would otherwise
+// wait two minutes). What the page shows is read back from its elements: the dialog's controls,
+// the boxes, the canvas, the exit status.
+import { execFileSync } from 'node:child_process';
+import { copyFileSync, mkdtempSync, readdirSync, rmSync, truncateSync, statSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+
+import { launchBrowser, problems } from '../lib/browser.mjs';
+import { serve } from '../lib/serve.mjs';
+
+// The one notice emscripten's runtime prints the first time the page's thread waits on a lock
+// the decoding worker holds for a moment: expected, not a fault.
+const kRuntimeNotices = [/^Blocking on the main thread is very dangerous/];
+
+export function pageProblems(page) {
+  return problems(page).filter((p) => !kRuntimeNotices.some((notice) => notice.test(p.text)));
+}
+
+// A copy of `assets` with `change(folder)` applied, packed as the site packs it
+// (assets.data and assets.js), in a folder of its own; { dir, remove }.
+export function changedAssetPack(assets, filePackager, change) {
+  const dir = mkdtempSync(join(tmpdir(), 'tamsirel-pack-'));
+  const files = join(dir, 'files');
+  execFileSync('cp', ['-r', assets, files]);
+  for (const extra of ['preview.png', 'tamsirel.png']) rmSync(join(files, extra), { force: true });
+  for (const name of readdirSync(files)) if (name.endsWith('.stamp')) rmSync(join(files, name));
+  change(files);
+  execFileSync('python3', [filePackager, 'assets.data', '--preload', `${files}@/`,
+    '--js-output=assets.js'], { cwd: dir, stdio: ['ignore', 'ignore', 'inherit'] });
+  rmSync(files, { recursive: true });
+  return { dir, remove: () => rmSync(dir, { recursive: true, force: true }) };
+}
+
+export const cutToHalf = (folder, name) => {
+  const file = join(folder, name);
+  truncateSync(file, Math.floor(statSync(file).size / 2));
+};
+export const remove = (folder, name) => rmSync(join(folder, name));
+export { copyFileSync };
+
+// Opens the page. `speed`: the page's performance.now() runs that many times faster, and with it
+// the demo's clock (the music's position then no longer follows it).
+export async function openDemo(site, { pack = null, speed = 1, width = 800, height = 600 } = {}) {
+  const server = await serve(pack ? [pack, site] : site);
+  const chromium = await launchBrowser({ width, height });
+  const page = await chromium.newPage();
+  if (speed !== 1) {
+    await page.evaluateOnNewDocument((factor) => {
+      const now = performance.now.bind(performance);
+      performance.now = () => now() * factor;
+    }, speed);
+  }
+  await page.goto(server.url);
+  const close = async () => {
+    await chromium.close();
+    await server.close();
+  };
+  return { page, close };
+}
+
+export async function waitForDialog(page) {
+  await page.waitForSelector('.classic-dialog:not([hidden])', { timeout: 60000 });
+}
+
+// The dialog's controls in page order: kind, id, text (the '&' shown as an underline is read
+// back as '&'), ticked, greyed.
+export function dialogControls(page) {
+  return page.$$eval('.classic-dialog .client > *', (elements) => elements.map((e) => {
+    const label = e.querySelector('.label, legend');
+    const underline = label.querySelector('u');
+    let text = label.textContent;
+    if (underline) {
+      const at = [...label.childNodes].indexOf(underline);
+      const before = [...label.childNodes].slice(0, at).map((n) => n.textContent).join('');
+      text = `${before}&${text.slice(before.length)}`;
+    }
+    const input = e.querySelector('input');
+    return {
+      kind: e.className.split(' ').filter((c) => c !== 'disabled').join(' '),
+      id: Number(e.dataset.id),
+      text,
+      ticked: input ? input.checked : null,
+      greyed: e.classList.contains('disabled'),
+    };
+  }));
+}
+
+// The box on top: { caption, text, icon, buttons }, once one is shown.
+export async function waitForBox(page, timeout = 60000) {
+  await page.waitForSelector('.box-layer .message-box', { timeout });
+  return page.$eval('.box-layer:last-child .message-box', (box) => ({
+    caption: box.querySelector('.caption').textContent,
+    text: box.querySelector('.box-text').textContent,
+    icon: (box.querySelector('.box-icon') || { className: 'box-icon none' }).className
+      .replace('box-icon ', ''),
+    buttons: [...box.querySelectorAll('.box-buttons button')].map((b) => b.textContent),
+  }));
+}
+
+// Answers the box on top with the button of that text and waits for it to go.
+export async function answerBox(page, button) {
+  const [handle] = await page.$$(`xpath/.//div[contains(@class,"box-buttons")]/button[.="${button}"]`);
+  await handle.click();
+  await page.waitForFunction(
+    (count) => document.querySelectorAll('.box-layer').length < count, {},
+    await page.$$eval('.box-layer', (l) => l.length));
+}
+
+export async function waitForExit(page, timeout = 60000) {
+  await page.waitForFunction(() => window.tamsirelExitStatus !== undefined, { timeout });
+  return page.evaluate(() => window.tamsirelExitStatus);
+}
+
+export function canvasFacts(page) {
+  return page.evaluate(() => {
+    const canvas = document.getElementById('demo-canvas');
+    if (!canvas) return null;
+    const r = canvas.getBoundingClientRect();
+    return {
+      width: canvas.width, height: canvas.height, cssWidth: r.width, cssHeight: r.height,
+      left: r.left, top: r.top, fullscreen: document.fullscreenElement !== null,
+    };
+  });
+}
+
+// Every error the GL has recorded, emptied (the program is between frames when this runs).
+export function glErrors(page) {
+  return page.evaluate(() => {
+    const errors = [];
+    for (let e = Module._glGetError(); e !== 0 && errors.length < 16; e = Module._glGetError()) {
+      errors.push(e);
+    }
+    return errors;
+  });
+}
