@@ -1,11 +1,12 @@
 // The counter and the end of the program. The counter is the page's performance.now() cut to
-// unsigned 32 bits, so it wraps like every counter the timing code reads. Ending goes through the
-// runtime's normal exit, so exit handlers run; the page learns of it from the runtime's onExit
-// and says that the demo has ended.
+// unsigned 32 bits, so it wraps like every counter the timing code reads. Ending runs the exit
+// handlers and shuts the runtime down, and the page learns of it from the runtime's onExit and
+// says that the demo has ended. A plain exit would not do: called from code that resumed after a
+// wait for the page (a box's answer), the runtime still counts that wait as running and only
+// halts, leaving the page frozen on the box's backdrop.
 #include <emscripten.h>
 
 #include <cstdint>
-#include <cstdlib>
 
 #include "platform/web/web_backend.h"
 
@@ -21,7 +22,7 @@ uint32_t milliseconds() {
   return static_cast<uint32_t>(static_cast<uint64_t>(emscripten_get_now()));
 }
 
-void exitProcess(int status) { std::exit(status); }
+void exitProcess(int status) { emscripten_force_exit(status); }
 
 bool pageAvailable() { return pageIsThere() != 0; }
 

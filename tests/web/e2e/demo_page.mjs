@@ -101,12 +101,13 @@ export async function waitForBox(page, timeout = 60000) {
 }
 
 // Answers the box on top with the button of that text and waits for it to go.
+// The next box may follow at once (the decoder's, then the fatal one): the wait is for this
+// box's own element to go.
 export async function answerBox(page, button) {
-  const [handle] = await page.$$(`xpath/.//div[contains(@class,"box-buttons")]/button[.="${button}"]`);
+  const layer = await page.$('.box-layer:last-child');
+  const [handle] = await layer.$$(`xpath/.//div[contains(@class,"box-buttons")]/button[.="${button}"]`);
   await handle.click();
-  await page.waitForFunction(
-    (count) => document.querySelectorAll('.box-layer').length < count, {},
-    await page.$$eval('.box-layer', (l) => l.length));
+  await page.waitForFunction((element) => !element.isConnected, {}, layer);
 }
 
 export async function waitForExit(page, timeout = 60000) {

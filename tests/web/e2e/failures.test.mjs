@@ -1,0 +1,87 @@
+// What the page shows when the asset pack is broken, box for box and in the desktop's order: a
+// missing soundtrack before the dialog; a forest tile cut short or missing when the forest
+// starts, after the ocean and the pyramid have played.
+//
+//   TAMSIREL_SITE=build-web/site TAMSIREL_ASSETS=build/assets \
+//   TAMSIREL_FILE_PACKAGER=/usr/share/emscripten/tools/file_packager.py node --test failures.test.mjs
+import assert from 'node:assert/strict';
+import { test } from 'node:test';
+
+import {
+  answerBox, canvasFacts, changedAssetPack, cutToHalf, openDemo, pageProblems, remove, waitForBox,
+  waitForExit,
+} from './demo_page.mjs';
+
+const site = process.env.TAMSIREL_SITE;
+const packWith = (change) =>
+  changedAssetPack(process.env.TAMSIREL_ASSETS, process.env.TAMSIREL_FILE_PACKAGER, change);
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// The program ends through the fatal path with status 1: a failure is not reported as success.
+const kFatalStatus = 1;
+const kDecoderMessages = /^(Unknown DIB file format\.|Image file conversion error\.|Out of memory\.)$/;
+
+test('a missing soundtrack: "File not found" before any dialog, then the end', async () => {
+  const pack = packWith((files) => remove(files, 'tamsirel.mp3'));
+  const { page, close } = await openDemo(site, { pack: pack.dir });
+  try {
+    assert.deepEqual(await waitForBox(page),
+      { caption: 'ERROR!', text: 'File not found', icon: 'stop', buttons: ['OK'] });
+    assert.equal(await page.$('.classic-dialog'), null, 'no dialog before the box');
+    await answerBox(page, 'OK');
+    assert.equal(await waitForExit(page), kFatalStatus);
+    assert.deepEqual(pageProblems(page), []);
+  } finally {
+    await close();
+    pack.remove();
+  }
+});
+
+// The demo runs eight times faster here: the forest starts after 100 s of it.
+async function playToTheForest(pack) {
+  const demo = await openDemo(site, { pack: pack.dir, speed: 8 });
+  await demo.page.waitForSelector('.classic-dialog:not([hidden])', { timeout: 60000 });
+  await demo.page.keyboard.press('Enter');
+  await demo.page.waitForSelector('#demo-canvas:not([hidden])');
+  return demo;
+}
+
+test('a forest tile cut short: the decoder\'s "Error" box, then "can\'t load some texture"',
+  async () => {
+    const pack = packWith((files) => cutToHalf(files, 'foret23.bmp'));
+    const { page, close } = await playToTheForest(pack);
+    try {
+      const started = Date.now();
+      const decoder = await waitForBox(page, 60000);
+      assert.ok(Date.now() - started > 8000, 'the box waits for the forest\'s start');
+      assert.equal(decoder.caption, 'Error');
+      assert.match(decoder.text, kDecoderMessages);
+      assert.deepEqual(decoder.buttons, ['OK']);
+      assert.notEqual(await canvasFacts(page), null, 'over the demo\'s window');
+      await answerBox(page, 'OK');
+      assert.deepEqual(await waitForBox(page),
+        { caption: 'ERROR!', text: "can't load some texture", icon: 'stop', buttons: ['OK'] });
+      await answerBox(page, 'OK');
+      assert.equal(await waitForExit(page), kFatalStatus);
+      assert.deepEqual(pageProblems(page), []);
+    } finally {
+      await close();
+      pack.remove();
+    }
+  });
+
+test('a missing forest tile: only "can\'t load some texture"', async () => {
+  const pack = packWith((files) => remove(files, 'foret23.bmp'));
+  const { page, close } = await playToTheForest(pack);
+  try {
+    assert.deepEqual(await waitForBox(page, 60000),
+      { caption: 'ERROR!', text: "can't load some texture", icon: 'stop', buttons: ['OK'] });
+    await answerBox(page, 'OK');
+    assert.equal(await waitForExit(page), kFatalStatus);
+    await sleep(200);
+    assert.deepEqual(pageProblems(page), []);
+  } finally {
+    await close();
+    pack.remove();
+  }
+});
