@@ -11,13 +11,7 @@ import { join } from 'node:path';
 import { launchBrowser, problems } from '../lib/browser.mjs';
 import { serve } from '../lib/serve.mjs';
 
-// The one notice emscripten's runtime prints the first time the page's thread waits on a lock
-// the decoding worker holds for a moment: expected, not a fault.
-const kRuntimeNotices = [/^Blocking on the main thread is very dangerous/];
-
-export function pageProblems(page) {
-  return problems(page).filter((p) => !kRuntimeNotices.some((notice) => notice.test(p.text)));
-}
+export { problems as pageProblems };
 
 // A copy of `assets` with `change(folder)` applied, packed as the site packs it
 // (assets.data and assets.js), in a folder of its own; { dir, remove }.

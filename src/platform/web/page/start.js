@@ -3,7 +3,8 @@
 // which two headers are missing, instead of failing somewhere inside. Then the asset pack's
 // loader and the program are loaded, in that order, and main is called. The demo's page runs
 // tamsirel.js with no arguments; a page that sets window.tamsirelProgram first runs another
-// program of the browser build (its tests' pages do).
+// program of the browser build (its tests' pages do), and may say that the program's standard
+// error is to be logged as news rather than as warnings.
 'use strict';
 
 (() => {
@@ -40,7 +41,7 @@
     onExit: tamsirelPage.ended,
     onAbort: tamsirelPage.stopped,
     print: (line) => console.log(line),
-    printErr: (line) => console.warn(line),
+    printErr: (line) => (program.stderr === 'log' ? console.log(line) : console.warn(line)),
   };
 
   function load(src) {
