@@ -9,16 +9,6 @@ find_program(TAMSIREL_PYTHON python3 REQUIRED)
 find_file(TAMSIREL_FILE_PACKAGER file_packager.py PATHS ${EMSCRIPTEN_ROOT_PATH}/tools
           /usr/share/emscripten/tools NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 
-# How a program of the browser build runs in a page: the page calls main itself, as an
-# asynchronous call, since main suspends at its first wait for the page and the runtime would
-# otherwise never learn that it returned (start.js ends the program through exit when it does).
-# The filesystem is kept for the asset pack's loader; glGetError stays reachable from the page, so
-# a test can ask the GL whether anything went wrong.
-function(tamsirel_page_program target)
-  target_link_options(${target} PRIVATE -sENVIRONMENT=web,worker -sFORCE_FILESYSTEM=1
-    -sINVOKE_RUN=0 -sEXPORTED_FUNCTIONS=_main,_exit,_malloc,_glGetError
-    -sEXPORTED_RUNTIME_METHODS=ccall,allocateUTF8,FS)
-endfunction()
 tamsirel_page_program(tamsirel)
 
 if(TARGET tamsirel AND TAMSIREL_HOST_ASSETS)

@@ -11,7 +11,7 @@ WEB_PORT ?= 8080
 # only when told where they are.
 web_env = NODE_PATH=/usr/share/nodejs
 
-.PHONY: web configure-web deps-web test-web serve-web
+.PHONY: web configure-web deps-web test-web serve-web bench-web
 
 deps-web:
 	@scripts/deps web
@@ -40,3 +40,13 @@ test-web: configure-web
 
 serve-web: web
 	@node tests/web/lib/serve.mjs $(WEB_BUILD)/site $(WEB_PORT)
+
+# Figures, not tests: the browser build beside the Linux build on this machine, in one run.
+bench-web: configure-web
+	@scripts/deps test
+	@$(web_env) cmake --build $(WEB_BUILD)/wasm -j$(JOBS) --target web_site tamsirel-capture-web \
+	  -- --no-print-directory
+	@cmake --build $(BUILD) -j$(JOBS) --target tamsirel tamsirel-capture first_frame_probe
+	@cd tests/web && npm ci --no-audit --no-fund --loglevel=error
+	@node tools/bench/bench_web.mjs --build $(BUILD) --site $(WEB_BUILD)/site \
+	  --programs $(WEB_BUILD)/wasm/tools/capture

@@ -1,0 +1,129 @@
+// make bench-web: the browser build beside the Linux build, on this machine, in one run. Figures
+// only; nothing is asserted.
+// - start-up: the page's load to the dialog with a cold cache (a new browser profile each run,
+//   served from 127.0.0.1), beside the Linux demo's launch to dialog (scripts/measure-startup);
+// - the bytes the page downloads, file by file;
+// - each scene's median and p99 frame, from the capture's benchmark at 800x600: Mesa's llvmpipe
+//   on Linux, SwiftShader in headless Chromium, each frame timed to its finished drawing;
+// - our own share of a browser frame: the same benchmark with WebGL's draws and clears made
+//   empty, so what remains is the program, the GL layer and the calls into WebGL, without the
+//   rasteriser.
+//
+//   node bench_web.mjs --build LINUX_BUILD --site SITE --programs WEB_CAPTURE_DIR [--runs N]
+import { execFileSync } from 'node:child_process';
+import { join, resolve } from 'node:path';
+import { parseArgs } from 'node:util';
+
+import { launchBrowser } from '../../tests/web/lib/browser.mjs';
+import { serve } from '../../tests/web/lib/serve.mjs';
+
+const { values: options } = parseArgs({
+  options: {
+    build: { type: 'string' }, site: { type: 'string' }, programs: { type: 'string' },
+    runs: { type: 'string', default: '5' }, size: { type: 'string', default: '800x600' },
+  },
+});
+const runs = Number(options.runs);
+const here = resolve(new URL('.', import.meta.url).pathname);
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+
+function nativeStartup() {
+  const out = execFileSync(join(here, '../../scripts/measure-startup'),
+    [options.build, String(runs)], { encoding: 'utf8' });
+  return Number(/launch to dialog (\d+(?:\.\d+)?) ms/.exec(out)[1]);
+}
+
+function nativeBench() {
+  return JSON.parse(execFileSync(join(options.build, 'tools/capture/tamsirel-capture'),
+    ['--bench', '--size', options.size, '--assets', join(options.build, 'assets')],
+    { encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] }));
+}
+
+// One cold load: the time from navigation to the dialog on screen, and each file's bytes.
+async function pageLoad(server) {
+  const chromium = await launchBrowser();
+  try {
+    const page = await chromium.newPage();
+    const bytes = new Map();
+    page.on('response', (response) => {
+      const length = Number(response.headers()['content-length'] || 0);
+      bytes.set(new URL(response.url()).pathname.slice(1) || 'index.html', length);
+    });
+    await page.evaluateOnNewDocument(() => {
+      new MutationObserver((changes, observer) => {
+        if (document.querySelector('.classic-dialog:not([hidden])')) {
+          window.dialogShownAt = performance.now();
+          observer.disconnect();
+        }
+      }).observe(document, { subtree: true, childList: true, attributes: true });
+    });
+    await page.goto(server.url);
+    await page.waitForFunction(() => window.dialogShownAt !== undefined, { timeout: 120000 });
+    return { ms: await page.evaluate(() => window.dialogShownAt), bytes };
+  } finally {
+    await chromium.close();
+  }
+}
+
+// The capture's benchmark in the page; `withoutRasteriser` empties WebGL's draws and clears.
+async function pageBench(server, withoutRasteriser) {
+  const chromium = await launchBrowser({ protocolTimeout: 1800000 });
+  try {
+    const page = await chromium.newPage();
+    if (withoutRasteriser) {
+      await page.evaluateOnNewDocument(() => {
+        for (const name of ['drawArrays', 'drawElements', 'clear']) {
+          WebGL2RenderingContext.prototype[name] = () => {};
+        }
+      });
+    }
+    const query = ['--bench', '--size', options.size].map((a) => `arg=${a}`).join('&');
+    await page.goto(`${server.url}capture.html?${query}`);
+    await page.waitForFunction(() => window.tamsirelExitStatus !== undefined,
+      { timeout: 1800000, polling: 1000 });
+    const lines = page.messages.filter((m) => m.type === 'log').map((m) => m.text);
+    const text = lines.join('\n');
+    return JSON.parse(text.slice(text.indexOf('{'), text.lastIndexOf('}') + 1));
+  } finally {
+    await chromium.close();
+  }
+}
+
+const row = (cells, widths) => cells.map((c, i) => String(c).padStart(widths[i])).join('  ');
+const fixed = (ms) => ms.toFixed(2);
+
+console.log('Linux: start-up and the capture benchmark ...');
+const linuxDialog = nativeStartup();
+const linux = nativeBench();
+const server = await serve([options.site, options.programs]);
+try {
+  console.log(`The page: ${runs} cold loads, then the benchmark twice ...`);
+  const loads = [];
+  for (let i = 0; i < runs; ++i) loads.push(await pageLoad(server));
+  const web = await pageBench(server, false);
+  const own = await pageBench(server, true);
+
+  console.log(`\nstart-up to the dialog (median of ${runs}): Linux ${linuxDialog} ms from launch,` +
+    ` the page ${fixed(median(loads.map((l) => l.ms)))} ms from navigation (cold cache)`);
+  console.log('\nthe page downloads:');
+  let total = 0;
+  for (const [file, size] of [...loads[0].bytes].sort((a, b) => b[1] - a[1])) {
+    console.log(`  ${file.padEnd(20)} ${String(size).padStart(10)} bytes`);
+    total += size;
+  }
+  console.log(`  ${'total'.padEnd(20)} ${String(total).padStart(10)} bytes`);
+
+  console.log(`\nframes at ${options.size}, ${linux.frames} a scene, ms (renderers: Linux ` +
+    `"${linux.renderer}", the page "${web.renderer}"):`);
+  const widths = [8, 13, 10, 13, 10, 13];
+  console.log(row(['scene', 'Linux median', 'Linux p99', 'page median', 'page p99',
+    'our share'], widths));
+  for (let i = 0; i < linux.scenes.length; ++i) {
+    const [l, w, o] = [linux.scenes[i], web.scenes[i], own.scenes[i]];
+    console.log(row([l.scene, fixed(l.median_ms), fixed(l.p99_ms), fixed(w.median_ms),
+      fixed(w.p99_ms), fixed(o.median_ms)], widths));
+  }
+  console.log('\n"our share": the page\'s median frame with WebGL\'s draws and clears made empty.');
+} finally {
+  await server.close();
+}
