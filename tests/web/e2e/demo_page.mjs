@@ -36,11 +36,20 @@ export const remove = (folder, name) => rmSync(join(folder, name));
 export { copyFileSync };
 
 // Opens the page. `speed`: the page's performance.now() runs that many times faster, and with it
-// the demo's clock (the music's position then no longer follows it).
-export async function openDemo(site, { pack = null, speed = 1, width = 800, height = 600 } = {}) {
-  const server = await serve(pack ? [pack, site] : site);
+// the demo's clock (the music's position then no longer follows it). `isolated` false: served
+// without the isolation headers. `refuseFullscreen`: the browser refuses the Fullscreen API.
+export async function openDemo(site, {
+  pack = null, speed = 1, width = 800, height = 600, isolated = true, refuseFullscreen = false,
+} = {}) {
+  const server = await serve(pack ? [pack, site] : site, 0, { isolated });
   const chromium = await launchBrowser({ width, height });
   const page = await chromium.newPage();
+  if (refuseFullscreen) {
+    await page.evaluateOnNewDocument(() => {
+      Element.prototype.requestFullscreen = () =>
+        Promise.reject(new TypeError('Permissions check failed'));
+    });
+  }
   if (speed !== 1) {
     await page.evaluateOnNewDocument((factor) => {
       const now = performance.now.bind(performance);

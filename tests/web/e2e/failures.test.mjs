@@ -5,6 +5,8 @@
 //   TAMSIREL_SITE=build-web/site TAMSIREL_ASSETS=build/assets \
 //   TAMSIREL_FILE_PACKAGER=/usr/share/emscripten/tools/file_packager.py node --test failures.test.mjs
 import assert from 'node:assert/strict';
+import { writeFileSync } from 'node:fs';
+import { join } from 'node:path';
 import { test } from 'node:test';
 
 import {
@@ -34,6 +36,34 @@ test('a missing soundtrack: "File not found" before any dialog, then the end', a
   } finally {
     await close();
     pack.remove();
+  }
+});
+
+test('an undecodable soundtrack: "Unknown file format" before any dialog', async () => {
+  const pack = packWith((files) => writeFileSync(join(files, 'tamsirel.mp3'), 'not a sound\n'));
+  const { page, close } = await openDemo(site, { pack: pack.dir });
+  try {
+    assert.deepEqual(await waitForBox(page),
+      { caption: 'ERROR!', text: 'Unknown file format', icon: 'stop', buttons: ['OK'] });
+    assert.equal(await page.$('.classic-dialog'), null, 'no dialog before the box');
+    await page.keyboard.press('Enter');
+    assert.equal(await waitForExit(page), kFatalStatus);
+  } finally {
+    await close();
+    pack.remove();
+  }
+});
+
+test('a host without the isolation headers: the page says which two it needs', async () => {
+  const { page, close } = await openDemo(site, { isolated: false });
+  try {
+    await page.waitForSelector('#panel-detail');
+    const said = await page.$eval('#panel', (panel) => panel.textContent);
+    assert.match(said, /not cross-origin isolated/);
+    assert.match(said, /"Cross-Origin-Opener-Policy: same-origin"/);
+    assert.match(said, /"Cross-Origin-Embedder-Policy: require-corp"/);
+  } finally {
+    await close();
   }
 });
 

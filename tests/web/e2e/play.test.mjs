@@ -11,7 +11,7 @@ import { join } from 'node:path';
 import { test } from 'node:test';
 
 import {
-  canvasFacts, glErrors, openDemo, pageProblems, waitForDialog, waitForExit,
+  answerBox, canvasFacts, glErrors, openDemo, pageProblems, waitForBox, waitForDialog, waitForExit,
 } from './demo_page.mjs';
 
 const site = process.env.TAMSIREL_SITE;
@@ -103,6 +103,30 @@ test('Enter plays fullscreen: the phrases at 20 s with the music in step; leavin
     } finally {
       await close();
       if (!process.env.KEEP) rmSync(work, { recursive: true, force: true });
+    }
+  });
+
+test('fullscreen refused: the display question; Yes plays in a window of the chosen size',
+  async () => {
+    const { page, close } = await openDemo(site, { refuseFullscreen: true, width: 1024, height: 768 });
+    try {
+      await waitForDialog(page);
+      await page.keyboard.press('Enter');
+      assert.deepEqual(await waitForBox(page), {
+        caption: 'Quor GL',
+        text: 'The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use Windowed ' +
+          'Mode Instead?',
+        icon: 'exclamation',
+        buttons: ['Yes', 'No'],
+      });
+      await answerBox(page, 'Yes');
+      await page.waitForSelector('#demo-canvas:not([hidden])');
+      const facts = await canvasFacts(page);
+      assert.deepEqual([facts.cssWidth, facts.cssHeight, facts.fullscreen], [800, 600, false]);
+      await page.keyboard.press('Escape');
+      assert.equal(await waitForExit(page), 0);
+    } finally {
+      await close();
     }
   });
 

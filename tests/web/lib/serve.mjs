@@ -56,16 +56,16 @@ async function find(roots, urlPath) {
   return null;
 }
 
-async function answer(roots, request, response) {
+async function answer(roots, isolation, request, response) {
   const found = await find(roots, request.url);
   const { file, info } = found || {};
   if (request.method !== 'GET' && request.method !== 'HEAD') {
-    response.writeHead(405, { ...kIsolation, Allow: 'GET, HEAD' }).end();
+    response.writeHead(405, { ...isolation, Allow: 'GET, HEAD' }).end();
   } else if (!info || !info.isFile()) {
-    response.writeHead(404, { ...kIsolation, 'Content-Type': 'text/plain' }).end('not found\n');
+    response.writeHead(404, { ...isolation, 'Content-Type': 'text/plain' }).end('not found\n');
   } else {
     response.writeHead(200, {
-      ...kIsolation,
+      ...isolation,
       'Content-Type': kTypes[extname(file).toLowerCase()] || 'application/octet-stream',
       'Content-Length': info.size,
       'Cache-Control': 'no-store',
@@ -76,11 +76,13 @@ async function answer(roots, request, response) {
 }
 
 // Serves `dirs` (one folder or several) on 127.0.0.1:`port` (0: any free port). Resolves to
-// { url, close }.
-export async function serve(dirs, port = 0) {
+// { url, close }. `isolated` false leaves the isolation headers out, as a host that does not
+// send them would.
+export async function serve(dirs, port = 0, { isolated = true } = {}) {
   const roots = [dirs].flat().map((dir) => resolve(dir));
+  const isolation = isolated ? kIsolation : {};
   const server = createServer((request, response) => {
-    answer(roots, request, response).catch(() => response.destroy());
+    answer(roots, isolation, request, response).catch(() => response.destroy());
   });
   await new Promise((done, fail) => {
     server.once('error', fail);
