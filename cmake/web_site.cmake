@@ -1,5 +1,6 @@
 # Run by the web_site target (cmake -P): puts the site together and zips it. The asset pack's
 # preview and icon are the Linux package's, not the demo's, and stay out.
+include(${CMAKE_CURRENT_LIST_DIR}/zip_folder.cmake)
 file(REMOVE_RECURSE ${SITE})
 file(MAKE_DIRECTORY ${SITE}/licenses)
 file(GLOB page ${PAGE}/*)
@@ -28,11 +29,4 @@ endif()
 file(COPY ${LICENSES}/ DESTINATION ${SITE}/licenses)
 file(COPY_FILE /usr/share/doc/emscripten/copyright ${SITE}/licenses/emscripten.txt)
 
-get_filename_component(parent ${SITE} DIRECTORY)
-get_filename_component(folder ${SITE} NAME)
-file(REMOVE ${ZIP})
-execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${ZIP} --format=zip ${folder}
-                WORKING_DIRECTORY ${parent} RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "writing ${ZIP} failed")
-endif()
+zip_folder(${SITE} ${ZIP})

@@ -1,5 +1,6 @@
 # Run by the windows_zip target (cmake -P): stages the download's folder and zips it. The asset
 # pack's preview and icon are the Linux package's, not the demo's.
+include(${CMAKE_CURRENT_LIST_DIR}/zip_folder.cmake)
 file(REMOVE_RECURSE ${STAGE})
 file(MAKE_DIRECTORY ${STAGE}/licenses)
 file(COPY ${PROGRAM} ${DLLS} ${README} DESTINATION ${STAGE})
@@ -23,11 +24,4 @@ foreach(pair "zlib.txt=libz-mingw-w64" "mingw-w64-runtime.txt=mingw-w64-common"
   list(GET pair 1 package)
   file(COPY_FILE /usr/share/doc/${package}/copyright ${STAGE}/licenses/${name})
 endforeach()
-get_filename_component(parent ${STAGE} DIRECTORY)
-get_filename_component(folder ${STAGE} NAME)
-file(REMOVE ${ZIP})
-execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${ZIP} --format=zip ${folder}
-                WORKING_DIRECTORY ${parent} RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "zipping ${ZIP} failed")
-endif()
+zip_folder(${STAGE} ${ZIP})

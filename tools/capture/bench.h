@@ -11,5 +11,6 @@
 
 constexpr int kBenchFrames = 300;
 
-// Needs the demo objects, the GL context and `clock` installed; returns the exit status.
+// Needs the demo objects, the GL context and `clock` installed; each frame ends with the table's
+// swapBuffers as it stands, then waits for the drawing to finish. Returns the exit status.
 int runBench(VirtualClock* clock, int width, int height);

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "frame_pixels.h"
+#include "scenes/scene_table.h"
+#include "startup/long_lived_objects.h"
 
 namespace {
 
@@ -24,6 +26,15 @@ ShotWriter pngShotWriter(int width, int height) {
     }
     return true;
   };
+}
+
+int captureDemoShots(const CaptureOptions& options, VirtualClock* clock) {
+  CaptureSession session(clock);
+  session.start({kDemoScenes, startMusic});
+  ShotPlan plan(options.shots);
+  Progress progress(0);
+  const ShotWriter write = pngShotWriter(options.width, options.height);
+  return runShots(&session, clock, &plan, kDemoScenes, write, &progress) ? 0 : 1;
 }
 
 bool runShots(CaptureSession* session, VirtualClock* clock, ShotPlan* plan, const Scene* scenes,

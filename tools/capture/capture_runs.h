@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "capture_options.h"
 #include "capture_session.h"
 #include "core/scene.h"
 #include "progress.h"
@@ -16,6 +17,11 @@ using ShotWriter = std::function<bool(const std::vector<Shot>&, const FrameInfo&
 
 // Reads the frame back and writes it as a PNG file for each shot.
 ShotWriter pngShotWriter(int width, int height);
+
+// The demo's own scenes from their first step up to the last of `options.shots`, each shot
+// written as a PNG file; the process's exit status. The demo objects and the GL context come
+// first.
+int captureDemoShots(const CaptureOptions& options, VirtualClock* clock);
 
 // False when a shot could not be drawn (its scene ends before its time) or written.
 bool runShots(CaptureSession* session, VirtualClock* clock, ShotPlan* plan, const Scene* scenes,

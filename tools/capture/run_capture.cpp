@@ -43,12 +43,7 @@ bool startDemo(const CaptureOptions& options, VirtualClock* clock) {
 int captureShots(const CaptureOptions& options) {
   VirtualClock clock(options.fps);
   if (!startDemo(options, &clock)) return 1;
-  CaptureSession session(&clock);
-  session.start({kDemoScenes, startMusic});
-  ShotPlan plan(options.shots);
-  Progress progress(0);
-  const ShotWriter write = pngShotWriter(options.width, options.height);
-  return runShots(&session, &clock, &plan, kDemoScenes, write, &progress) ? 0 : 1;
+  return captureDemoShots(options, &clock);
 }
 
 VideoSpec videoSpec(const CaptureOptions& options, const VirtualClock& clock) {

@@ -7,7 +7,6 @@
 
 #include <cctype>
 #include <cstdio>
-#include <vector>
 
 #include "platform/dialog.h"
 #include "platform/dialog_layout.h"

@@ -64,6 +64,13 @@ export async function openDemo(site, {
   return { page, close };
 }
 
+// Alt+F: the dialog's "&Fullscreen" box flips.
+export async function pressAltF(page) {
+  await page.keyboard.down('Alt');
+  await page.keyboard.press('KeyF');
+  await page.keyboard.up('Alt');
+}
+
 export async function waitForDialog(page) {
   await page.waitForSelector('.classic-dialog:not([hidden])', { timeout: 60000 });
 }

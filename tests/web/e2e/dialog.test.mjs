@@ -6,7 +6,7 @@ import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 
 import {
-  canvasFacts, dialogControls, openDemo, pageProblems, waitForDialog, waitForExit,
+  canvasFacts, dialogControls, openDemo, pageProblems, pressAltF, waitForDialog, waitForExit,
 } from './demo_page.mjs';
 
 const site = process.env.TAMSIREL_SITE;
@@ -71,9 +71,7 @@ test('Tab goes round the tab stops, the arrows choose within a group, Alt+F flip
     const ticked = await page.$$eval('input:checked', (l) => l.map((i) => +i.closest('[data-id]').dataset.id));
     assert.deepEqual(ticked, [1004, 1006, 1009], 'the arrows tick the radio button they reach');
 
-    await page.keyboard.down('Alt');
-    await page.keyboard.press('KeyF');
-    await page.keyboard.up('Alt');
+    await pressAltF(page);
     assert.equal(await page.$eval('[data-id="1009"] input', (i) => i.checked), false);
   });
 

@@ -11,7 +11,8 @@ import { join } from 'node:path';
 import { test } from 'node:test';
 
 import {
-  answerBox, canvasFacts, glErrors, openDemo, pageProblems, waitForBox, waitForDialog, waitForExit,
+  answerBox, canvasFacts, glErrors, openDemo, pageProblems, pressAltF, waitForBox, waitForDialog,
+  waitForExit,
 } from './demo_page.mjs';
 
 const site = process.env.TAMSIREL_SITE;
@@ -38,9 +39,7 @@ test('Alt+F then Enter: a canvas of exactly 800x600 in the middle of the page; E
     const { page, close } = await openDemo(site, { width: 1024, height: 768 });
     try {
       await waitForDialog(page);
-      await page.keyboard.down('Alt');
-      await page.keyboard.press('KeyF');
-      await page.keyboard.up('Alt');
+      await pressAltF(page);
       await page.keyboard.press('Enter');
       await page.waitForSelector('#demo-canvas:not([hidden])');
       assert.deepEqual(await canvasFacts(page), {
@@ -135,9 +134,7 @@ test('all four scenes play with no GL error and nothing thrown, and Escape ends 
     const { page, close } = await openDemo(site, { speed: 8 });
     try {
       await waitForDialog(page);
-      await page.keyboard.down('Alt');
-      await page.keyboard.press('KeyF');
-      await page.keyboard.up('Alt');
+      await pressAltF(page);
       await page.keyboard.press('Enter');
       await page.waitForSelector('#demo-canvas:not([hidden])');
       // 20 s at eight times: 160 s of the demo, 40 of them in the final scene.

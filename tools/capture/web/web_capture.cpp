@@ -9,41 +9,11 @@
 #include "bench.h"
 #include "capture_options.h"
 #include "capture_runs.h"
+#include "capture_window.h"
 #include "console_platform.h"
-#include "core/demo_clock.h"
+#include "platform/platform.h"
 #include "scenes/scene_table.h"
-#include "startup/gl_window.h"
 #include "startup/long_lived_objects.h"
-
-namespace {
-
-// The demo's own window set-up, on the page's canvas, never fullscreen.
-bool openCanvasGl(int width, int height) {
-  if (!platform::current().initWindowing()) return false;
-  demoClock->fullscreen = 0;
-  platform::WindowStyle style;
-  style.width = width;
-  style.height = height;
-  style.pixelFormat = kShellPixelFormat;
-  GlTarget target;
-  if (!openGlWindow("tamsirel-capture", style, &target)) return false;
-  platform::current().showWindow(target.window);
-  demoClock->attachWindow(target.window, &target.deviceContext, &target.renderContext);
-  demoClock->resize(width, height);
-  return true;
-}
-
-int captureShots(const CaptureOptions& options, VirtualClock* clock) {
-  prefetchScene(kDemoScenes[0]);
-  CaptureSession session(clock);
-  session.start({kDemoScenes, startMusic});
-  ShotPlan plan(options.shots);
-  Progress progress(0);
-  const ShotWriter write = pngShotWriter(options.width, options.height);
-  return runShots(&session, clock, &plan, kDemoScenes, write, &progress) ? 0 : 1;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   CaptureOptions options;
@@ -60,7 +30,16 @@ int main(int argc, char** argv) {
   installConsoleBoxes();
   installVirtualClock(&clock);
   createLongLivedObjects();
-  if (!openCanvasGl(options.width, options.height)) return 1;
-  if (options.mode == CaptureMode::Bench) return runBench(&clock, options.width, options.height);
-  return captureShots(options, &clock);
+  if (!platform::current().initWindowing() ||
+      !openCaptureWindow(options.width, options.height, true)) {
+    return 1;
+  }
+  if (options.mode == CaptureMode::Bench) {
+    // The page shows a frame once the program yields to it; waiting for the display's next
+    // frame there would time the display's pace, not the frame.
+    platform::current().swapBuffers = [](platform::DeviceContext*) {};
+    return runBench(&clock, options.width, options.height);
+  }
+  prefetchScene(kDemoScenes[0]);
+  return captureDemoShots(options, &clock);
 }
