@@ -5,6 +5,7 @@
 #include <emscripten/em_js.h>
 #include <emscripten/emscripten.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -178,7 +179,10 @@ extern "C" void glReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GL
   packPixels(rgba, width, height, format, static_cast<uint8_t*>(pixels));
 }
 
+// GL's glFinish returns once every command before it has taken effect; WebGL's finish() may
+// return before the rasteriser has drawn (Chromium's does). Reading a pixel back waits for it.
 extern "C" void glFinish() {
   if (refusedInsideBegin()) return;
-  emscripten_glFinish();
+  uint8_t pixel[4];
+  readRgba(0, 0, 1, 1, pixel);
 }
