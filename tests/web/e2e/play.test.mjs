@@ -76,8 +76,10 @@ test('Enter plays fullscreen: the phrases at 20 s with the music in step; leavin
       assert.deepEqual([facts.width, facts.height], [800, 600]);
 
       // The music starts with the first scene and runs with the clock. Headless Chromium plays
-      // into a stand-in output whose clock loses about 2 % while SwiftShader keeps both cores
-      // busy (a sound card's clock keeps time), so later on the lag may grow by that much.
+      // into a stand-in output whose clock loses time when the machine is busy (about 2 % with
+      // SwiftShader on both cores, 6 % with a build beside it; a sound card's clock keeps
+      // time), so later on the lag may grow by up to 5 %: a stalled or stopped soundtrack falls
+      // behind by seconds.
       const music = () => page.evaluate(() => ({
         state: tamsirelPage.music.state(), position: tamsirelPage.music.position(),
         lag: tamsirelPage.music.lag(),
@@ -89,7 +91,7 @@ test('Enter plays fullscreen: the phrases at 20 s with the music in step; leavin
       await page.waitForFunction(() => tamsirelPage.music.position() >= 20, { timeout: 60000 });
       writeFileSync(join(work, 'page.png'), await page.screenshot());
       const later = await music();
-      assert.ok(Math.abs(later.lag) < 0.1 + 0.03 * later.position,
+      assert.ok(Math.abs(later.lag) < 0.1 + 0.05 * later.position,
         `the music is ${later.lag} s behind the clock at ${later.position} s`);
       const shown = rgb(join(work, 'page.png'));
       const large = Math.min(...around.map((ms) =>
