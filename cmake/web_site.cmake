@@ -29,4 +29,9 @@ endif()
 file(COPY ${LICENSES}/ DESTINATION ${SITE}/licenses)
 file(COPY_FILE /usr/share/doc/emscripten/copyright ${SITE}/licenses/emscripten.txt)
 
-zip_folder(${SITE} ${ZIP})
+# The download unpacks into one folder named for what it is, whatever the site's folder is called.
+set(zip_stage ${SITE}.zip-stage)
+file(REMOVE_RECURSE ${zip_stage})
+file(COPY ${SITE}/ DESTINATION ${zip_stage}/tamsirel-web)
+zip_folder(${zip_stage}/tamsirel-web ${ZIP})
+file(REMOVE_RECURSE ${zip_stage})
