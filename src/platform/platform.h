@@ -72,6 +72,8 @@ struct WindowMessage {
 // Sound output, with the error codes of the sound library the music player was written for
 // (9 file not found, 10 unknown file format, 3 output device error, ...).
 constexpr int kSoundNoError = 0;
+constexpr int kSoundAlreadyInitialised = 1;
+constexpr int kSoundNotInitialised = 2;
 constexpr int kSoundInitError = 3;
 constexpr int kSoundPlayError = 5;
 constexpr int kSoundFileNotFound = 9;

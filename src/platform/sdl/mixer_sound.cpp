@@ -8,6 +8,7 @@
 
 #include "platform/sdl/sdl_backend.h"
 #include "platform/sdl/stop_signal.h"
+#include "platform/sound_error.h"
 
 namespace platform {
 
@@ -25,18 +26,10 @@ namespace platform::mixer {
 
 namespace {
 
-constexpr int kSoundAlreadyInitialised = 1;
-constexpr int kSoundNotInitialised = 2;
 constexpr int kChunkSize = 2048;
 
 bool initialised = false;
-int lastError = kSoundNoError;
-
-template <typename T>
-T fail(int code, T result) {
-  lastError = code;
-  return result;
-}
+SoundError soundError;
 
 // Runs at the runtime's exit so the audio thread is stopped before the decoders go away.
 void closeAudio() {
@@ -48,17 +41,17 @@ void closeAudio() {
 // The content decides the decoder; a file whose content is not of the kind the call names is an
 // unknown format for that call, as a missing file is "not found".
 Mix_Music* openMusic(const char* fileName, Mix_MusicType kind) {
-  if (!initialised) return fail<Mix_Music*>(kSoundNotInitialised, nullptr);
-  if (fileName == nullptr) return fail<Mix_Music*>(kSoundInvalidParameter, nullptr);
+  if (!initialised) return soundError.fail<Mix_Music*>(kSoundNotInitialised, nullptr);
+  if (fileName == nullptr) return soundError.fail<Mix_Music*>(kSoundInvalidParameter, nullptr);
   SDL_RWops* file = SDL_RWFromFile(fileName, "rb");
-  if (file == nullptr) return fail<Mix_Music*>(kSoundFileNotFound, nullptr);
+  if (file == nullptr) return soundError.fail<Mix_Music*>(kSoundFileNotFound, nullptr);
   Mix_Music* music = Mix_LoadMUS_RW(file, 1);
-  if (music == nullptr) return fail<Mix_Music*>(kSoundUnknownFormat, nullptr);
+  if (music == nullptr) return soundError.fail<Mix_Music*>(kSoundUnknownFormat, nullptr);
   if (Mix_GetMusicType(music) != kind) {
     Mix_FreeMusic(music);
-    return fail<Mix_Music*>(kSoundUnknownFormat, nullptr);
+    return soundError.fail<Mix_Music*>(kSoundUnknownFormat, nullptr);
   }
-  lastError = kSoundNoError;
+  soundError.clear();
   return music;
 }
 
@@ -68,10 +61,10 @@ SoundStream* openStream(const char* fileName, Mix_MusicType kind) {
 }
 
 int playMusic(Mix_Music* music, int result) {
-  if (!initialised) return fail(kSoundNotInitialised, -1);
-  if (music == nullptr) return fail(kSoundInvalidParameter, -1);
-  if (Mix_PlayMusic(music, 0) != 0) return fail(kSoundPlayError, -1);
-  lastError = kSoundNoError;
+  if (!initialised) return soundError.fail(kSoundNotInitialised, -1);
+  if (music == nullptr) return soundError.fail(kSoundInvalidParameter, -1);
+  if (Mix_PlayMusic(music, 0) != 0) return soundError.fail(kSoundPlayError, -1);
+  soundError.clear();
   return result;
 }
 
@@ -79,21 +72,21 @@ int playMusic(Mix_Music* music, int result) {
 
 bool soundInit(int mixRate, int channels, unsigned flags) {
   (void)flags;  // no flag of the original library has a meaning here
-  if (initialised) return fail(kSoundAlreadyInitialised, false);
+  if (initialised) return soundError.fail(kSoundAlreadyInitialised, false);
   stop_signal::keepSdlHandlersOff();
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return fail(kSoundInitError, false);
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return soundError.fail(kSoundInitError, false);
   if (Mix_OpenAudio(mixRate, AUDIO_S16SYS, 2, kChunkSize) != 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    return fail(kSoundInitError, false);
+    return soundError.fail(kSoundInitError, false);
   }
   Mix_AllocateChannels(channels);
   initialised = true;
-  lastError = kSoundNoError;
+  soundError.clear();
   std::atexit(closeAudio);
   return true;
 }
 
-int soundGetError() { return lastError; }
+int soundGetError() { return soundError.last(); }
 
 SoundSong* musicLoadSong(const char* fileName) {
   Mix_Music* music = openMusic(fileName, MUS_MOD);

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/sound_error.h"
 #include "platform/web/sound_kind.h"
 #include "platform/web/web_backend.h"
 
@@ -27,24 +28,14 @@ namespace platform::web {
 
 namespace {
 
-constexpr int kSoundAlreadyInitialised = 1;
-constexpr int kSoundNotInitialised = 2;
-
 EM_JS(int, pageAudioInit, (), { return tamsirelPage.music.init() ? 1 : 0; });
 // The page's handle for the decoded sound, or 0 when the browser cannot decode the bytes.
-EM_ASYNC_JS(int, pageAudioDecode, (const uint8_t* bytes, int size), {
-  return await tamsirelPage.music.decode(HEAPU8.slice(bytes, bytes + size));
-});
+EM_ASYNC_JS(int, pageAudioDecode, (const uint8_t* bytes, int size),
+            { return await tamsirelPage.music.decode(HEAPU8.slice(bytes, bytes + size)); });
 EM_JS(int, pageAudioPlay, (int sound), { return tamsirelPage.music.play(sound) ? 1 : 0; });
 
 bool initialised = false;
-int lastError = kSoundNoError;
-
-template <typename T>
-T fail(int code, T result) {
-  lastError = code;
-  return result;
-}
+SoundError soundError;
 
 // The whole file, or false when it cannot be read.
 bool readWhole(const char* fileName, std::vector<uint8_t>* bytes) {
@@ -59,37 +50,38 @@ bool readWhole(const char* fileName, std::vector<uint8_t>* bytes) {
 }
 
 SoundStream* openStream(const char* fileName, SoundKind kind) {
-  if (!initialised) return fail<SoundStream*>(kSoundNotInitialised, nullptr);
-  if (fileName == nullptr) return fail<SoundStream*>(kSoundInvalidParameter, nullptr);
+  if (!initialised) return soundError.fail<SoundStream*>(kSoundNotInitialised, nullptr);
+  if (fileName == nullptr) return soundError.fail<SoundStream*>(kSoundInvalidParameter, nullptr);
   std::vector<uint8_t> bytes;
-  if (!readWhole(fileName, &bytes)) return fail<SoundStream*>(kSoundFileNotFound, nullptr);
+  if (!readWhole(fileName, &bytes))
+    return soundError.fail<SoundStream*>(kSoundFileNotFound, nullptr);
   if (soundKindOf(bytes.data(), bytes.size()) != kind) {
-    return fail<SoundStream*>(kSoundUnknownFormat, nullptr);
+    return soundError.fail<SoundStream*>(kSoundUnknownFormat, nullptr);
   }
   const int sound = pageAudioDecode(bytes.data(), static_cast<int>(bytes.size()));
-  if (sound == 0) return fail<SoundStream*>(kSoundUnknownFormat, nullptr);
-  lastError = kSoundNoError;
+  if (sound == 0) return soundError.fail<SoundStream*>(kSoundUnknownFormat, nullptr);
+  soundError.clear();
   return new SoundStream{sound};
 }
 
 }  // namespace
 
 bool soundInit(int, int, unsigned) {
-  if (initialised) return fail(kSoundAlreadyInitialised, false);
-  if (!pageAvailable() || pageAudioInit() == 0) return fail(kSoundInitError, false);
+  if (initialised) return soundError.fail(kSoundAlreadyInitialised, false);
+  if (!pageAvailable() || pageAudioInit() == 0) return soundError.fail(kSoundInitError, false);
   initialised = true;
-  lastError = kSoundNoError;
+  soundError.clear();
   return true;
 }
 
-int soundGetError() { return lastError; }
+int soundGetError() { return soundError.last(); }
 
 SoundSong* musicLoadSong(const char* fileName) {
-  if (!initialised) return fail<SoundSong*>(kSoundNotInitialised, nullptr);
-  if (fileName == nullptr) return fail<SoundSong*>(kSoundInvalidParameter, nullptr);
+  if (!initialised) return soundError.fail<SoundSong*>(kSoundNotInitialised, nullptr);
+  if (fileName == nullptr) return soundError.fail<SoundSong*>(kSoundInvalidParameter, nullptr);
   std::vector<uint8_t> bytes;
-  if (!readWhole(fileName, &bytes)) return fail<SoundSong*>(kSoundFileNotFound, nullptr);
-  return fail<SoundSong*>(kSoundUnknownFormat, nullptr);
+  if (!readWhole(fileName, &bytes)) return soundError.fail<SoundSong*>(kSoundFileNotFound, nullptr);
+  return soundError.fail<SoundSong*>(kSoundUnknownFormat, nullptr);
 }
 
 SoundStream* streamOpenMpeg(const char* fileName, unsigned) {
@@ -102,13 +94,13 @@ SoundStream* streamOpenWav(const char* fileName, unsigned) {
 
 // One stream plays at a time; report the channel asked for, or 0 for "any".
 int streamPlay(int channel, SoundStream* stream) {
-  if (!initialised) return fail(kSoundNotInitialised, -1);
-  if (stream == nullptr) return fail(kSoundInvalidParameter, -1);
-  if (pageAudioPlay(stream->pageSound) == 0) return fail(kSoundPlayError, -1);
-  lastError = kSoundNoError;
+  if (!initialised) return soundError.fail(kSoundNotInitialised, -1);
+  if (stream == nullptr) return soundError.fail(kSoundInvalidParameter, -1);
+  if (pageAudioPlay(stream->pageSound) == 0) return soundError.fail(kSoundPlayError, -1);
+  soundError.clear();
   return channel >= 0 ? channel : 0;
 }
 
-int musicPlaySong(SoundSong*) { return fail(kSoundInvalidParameter, -1); }
+int musicPlaySong(SoundSong*) { return soundError.fail(kSoundInvalidParameter, -1); }
 
 }  // namespace platform::web

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/sound_error.h"
 #include "platform/win32/mpeg_decoder.h"
 #include "platform/win32/wav_reader.h"
 #include "platform/win32/wave_output.h"
@@ -28,19 +29,10 @@ namespace platform::win32 {
 
 namespace {
 
-constexpr int kSoundAlreadyInitialised = 1;
-constexpr int kSoundNotInitialised = 2;
-
 bool initialised = false;
 int mixRate = 44100;
-int lastError = kSoundNoError;
+SoundError soundError;
 std::vector<SoundStream*> playingStreams;
-
-template <typename T>
-T fail(int code, T result) {
-  lastError = code;
-  return result;
-}
 
 // At the runtime's exit the refilling threads stop before the decoders they read go away.
 void stopPlayback() {
@@ -57,12 +49,12 @@ size_t readFrom(SoundStream* stream, uint8_t* out, size_t size) {
 
 template <typename Open>
 SoundStream* openStream(const char* fileName, Open open) {
-  if (!initialised) return fail<SoundStream*>(kSoundNotInitialised, nullptr);
-  if (fileName == nullptr) return fail<SoundStream*>(kSoundInvalidParameter, nullptr);
+  if (!initialised) return soundError.fail<SoundStream*>(kSoundNotInitialised, nullptr);
+  if (fileName == nullptr) return soundError.fail<SoundStream*>(kSoundInvalidParameter, nullptr);
   auto stream = std::make_unique<SoundStream>();
-  int error = kSoundNoError;
-  if (!open(*stream, fileName, &error)) return fail<SoundStream*>(error, nullptr);
-  lastError = kSoundNoError;
+  int code = kSoundNoError;
+  if (!open(*stream, fileName, &code)) return soundError.fail<SoundStream*>(code, nullptr);
+  soundError.clear();
   return stream.release();
 }
 
@@ -71,25 +63,25 @@ SoundStream* openStream(const char* fileName, Open open) {
 bool soundInit(int rate, int channels, unsigned flags) {
   (void)channels;  // streams play on their own device; there is no channel pool to size
   (void)flags;     // no flag of the original library has a meaning here
-  if (initialised) return fail(kSoundAlreadyInitialised, false);
+  if (initialised) return soundError.fail(kSoundAlreadyInitialised, false);
   if (rate <= 0 || !WaveOutput::deviceAccepts(PcmFormat{rate, 2, 16}))
-    return fail(kSoundInitError, false);
+    return soundError.fail(kSoundInitError, false);
   mixRate = rate;
   initialised = true;
-  lastError = kSoundNoError;
+  soundError.clear();
   std::atexit(stopPlayback);
   return true;
 }
 
-int soundGetError() { return lastError; }
+int soundGetError() { return soundError.last(); }
 
 SoundSong* musicLoadSong(const char* fileName) {
-  if (!initialised) return fail<SoundSong*>(kSoundNotInitialised, nullptr);
-  if (fileName == nullptr) return fail<SoundSong*>(kSoundInvalidParameter, nullptr);
+  if (!initialised) return soundError.fail<SoundSong*>(kSoundNotInitialised, nullptr);
+  if (fileName == nullptr) return soundError.fail<SoundSong*>(kSoundInvalidParameter, nullptr);
   std::FILE* file = std::fopen(fileName, "rb");
-  if (file == nullptr) return fail<SoundSong*>(kSoundFileNotFound, nullptr);
+  if (file == nullptr) return soundError.fail<SoundSong*>(kSoundFileNotFound, nullptr);
   std::fclose(file);
-  return fail<SoundSong*>(kSoundUnknownFormat, nullptr);
+  return soundError.fail<SoundSong*>(kSoundUnknownFormat, nullptr);
 }
 
 // The mode only chose buffering details in the original library; the decoders need none.
@@ -110,23 +102,23 @@ SoundStream* streamOpenWav(const char* fileName, unsigned) {
 // Each stream has a device of its own; report the channel asked for, or 0 for "any". A stream
 // plays once: playing it again while it plays is refused.
 int streamPlay(int channel, SoundStream* stream) {
-  if (!initialised) return fail(kSoundNotInitialised, -1);
-  if (stream == nullptr) return fail(kSoundInvalidParameter, -1);
-  if (stream->playing) return fail(kSoundPlayError, -1);
+  if (!initialised) return soundError.fail(kSoundNotInitialised, -1);
+  if (stream == nullptr) return soundError.fail(kSoundInvalidParameter, -1);
+  if (stream->playing) return soundError.fail(kSoundPlayError, -1);
   const bool started = stream->output.start(formatOf(*stream), [stream](uint8_t* out, size_t size) {
     return readFrom(stream, out, size);
   });
-  if (!started) return fail(kSoundPlayError, -1);
+  if (!started) return soundError.fail(kSoundPlayError, -1);
   stream->playing = true;
   playingStreams.push_back(stream);
-  lastError = kSoundNoError;
+  soundError.clear();
   return channel >= 0 ? channel : 0;
 }
 
 int musicPlaySong(SoundSong* song) {
-  if (!initialised) return fail(kSoundNotInitialised, -1);
+  if (!initialised) return soundError.fail(kSoundNotInitialised, -1);
   (void)song;  // no module can be loaded, so no song reaches here
-  return fail(kSoundInvalidParameter, -1);
+  return soundError.fail(kSoundInvalidParameter, -1);
 }
 
 }  // namespace platform::win32
