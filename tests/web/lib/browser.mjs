@@ -65,9 +65,14 @@ export async function launchBrowser({
   return { browser, newPage, close };
 }
 
-// The one notice emscripten's runtime prints the first time the page's thread waits on a lock
-// another thread holds for a moment (the demo's decoding worker does): expected, not a fault.
-const kRuntimeNotices = [/^Blocking on the main thread is very dangerous/];
+// Notices that are expected, not faults: emscripten's runtime prints the first once, when the
+// page's thread waits on a lock another thread holds for a moment (the demo's decoding worker
+// does); Chromium prints the second once, the first time pixels are read back (the GL cases, the
+// capture's shots and glFinish read back by design).
+const kRuntimeNotices = [
+  /^Blocking on the main thread is very dangerous/,
+  /GL Driver Message \(OpenGL, Performance, .*\): GPU stall due to ReadPixels/,
+];
 
 // The console messages of the kinds that mean something went wrong.
 export function problems(page) {
