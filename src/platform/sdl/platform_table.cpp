@@ -4,51 +4,38 @@
 
 namespace platform {
 
-namespace {
-
-Platform makeReal() {
-  static_assert(sizeof(Platform) == 28 * sizeof(void*), "a new entry of platform.h is missing");
-  Platform p{};
-  p.milliseconds = sdl::milliseconds;
-  p.messageBox = fltk::messageBox;
-  p.exitProcess = process::exitProcess;
-  p.initWindowing = sdl::initWindowing;
-  p.switchDisplayMode = sdl::switchDisplayMode;
-  p.currentDisplayMode = sdl::currentDisplayMode;
-  p.restoreDisplayMode = sdl::restoreDisplayMode;
-  p.showCursor = sdl::showCursor;
-  p.createWindow = sdl::createWindow;
-  p.showWindow = sdl::showWindow;
-  p.destroyWindow = sdl::destroyWindow;
-  p.getDeviceContext = sdl::getDeviceContext;
-  p.choosePixelFormat = sdl::choosePixelFormat;
-  p.setPixelFormat = sdl::setPixelFormat;
-  p.createContext = sdl::createContext;
-  p.makeCurrent = sdl::makeCurrent;
-  p.deleteContext = sdl::deleteContext;
-  p.releaseDeviceContext = sdl::releaseDeviceContext;
-  p.swapBuffers = sdl::swapBuffers;
-  p.setSwapInterval = sdl::setSwapInterval;
-  p.peekMessage = sdl::peekMessage;
-  p.soundInit = mixer::soundInit;
-  p.soundGetError = mixer::soundGetError;
-  p.musicLoadSong = mixer::musicLoadSong;
-  p.streamOpenMpeg = mixer::streamOpenMpeg;
-  p.streamOpenWav = mixer::streamOpenWav;
-  p.streamPlay = mixer::streamPlay;
-  p.musicPlaySong = mixer::musicPlaySong;
-  return p;
-}
-
-}  // namespace
-
 const Platform& real() {
-  static const Platform table = makeReal();
-  return table;
-}
-
-Platform& current() {
-  static Platform table = real();
+  static_assert(sizeof(Platform) == 28 * sizeof(void*), "a new entry of platform.h is missing");
+  static const Platform table{
+      .milliseconds = sdl::milliseconds,
+      .messageBox = fltk::messageBox,
+      .exitProcess = process::exitProcess,
+      .initWindowing = sdl::initWindowing,
+      .switchDisplayMode = sdl::switchDisplayMode,
+      .currentDisplayMode = sdl::currentDisplayMode,
+      .restoreDisplayMode = sdl::restoreDisplayMode,
+      .showCursor = sdl::showCursor,
+      .createWindow = sdl::createWindow,
+      .showWindow = sdl::showWindow,
+      .destroyWindow = sdl::destroyWindow,
+      .getDeviceContext = sdl::getDeviceContext,
+      .choosePixelFormat = sdl::choosePixelFormat,
+      .setPixelFormat = sdl::setPixelFormat,
+      .createContext = sdl::createContext,
+      .makeCurrent = sdl::makeCurrent,
+      .deleteContext = sdl::deleteContext,
+      .releaseDeviceContext = sdl::releaseDeviceContext,
+      .swapBuffers = sdl::swapBuffers,
+      .setSwapInterval = sdl::setSwapInterval,
+      .peekMessage = sdl::peekMessage,
+      .soundInit = mixer::soundInit,
+      .soundGetError = mixer::soundGetError,
+      .musicLoadSong = mixer::musicLoadSong,
+      .streamOpenMpeg = mixer::streamOpenMpeg,
+      .streamOpenWav = mixer::streamOpenWav,
+      .streamPlay = mixer::streamPlay,
+      .musicPlaySong = mixer::musicPlaySong,
+  };
   return table;
 }
 

@@ -4,51 +4,38 @@
 
 namespace platform {
 
-namespace {
-
-Platform makeReal() {
-  static_assert(sizeof(Platform) == 28 * sizeof(void*), "a new entry of platform.h is missing");
-  Platform p{};
-  p.milliseconds = web::milliseconds;
-  p.messageBox = web::messageBox;
-  p.exitProcess = web::exitProcess;
-  p.initWindowing = web::initWindowing;
-  p.switchDisplayMode = web::switchDisplayMode;
-  p.currentDisplayMode = web::currentDisplayMode;
-  p.restoreDisplayMode = web::restoreDisplayMode;
-  p.showCursor = web::showCursor;
-  p.createWindow = web::createWindow;
-  p.showWindow = web::showWindow;
-  p.destroyWindow = web::destroyWindow;
-  p.getDeviceContext = web::getDeviceContext;
-  p.choosePixelFormat = web::choosePixelFormat;
-  p.setPixelFormat = web::setPixelFormat;
-  p.createContext = web::createContext;
-  p.makeCurrent = web::makeCurrent;
-  p.deleteContext = web::deleteContext;
-  p.releaseDeviceContext = web::releaseDeviceContext;
-  p.swapBuffers = web::swapBuffers;
-  p.setSwapInterval = web::setSwapInterval;
-  p.peekMessage = web::peekMessage;
-  p.soundInit = web::soundInit;
-  p.soundGetError = web::soundGetError;
-  p.musicLoadSong = web::musicLoadSong;
-  p.streamOpenMpeg = web::streamOpenMpeg;
-  p.streamOpenWav = web::streamOpenWav;
-  p.streamPlay = web::streamPlay;
-  p.musicPlaySong = web::musicPlaySong;
-  return p;
-}
-
-}  // namespace
-
 const Platform& real() {
-  static const Platform table = makeReal();
-  return table;
-}
-
-Platform& current() {
-  static Platform table = real();
+  static_assert(sizeof(Platform) == 28 * sizeof(void*), "a new entry of platform.h is missing");
+  static const Platform table{
+      .milliseconds = web::milliseconds,
+      .messageBox = web::messageBox,
+      .exitProcess = web::exitProcess,
+      .initWindowing = web::initWindowing,
+      .switchDisplayMode = web::switchDisplayMode,
+      .currentDisplayMode = web::currentDisplayMode,
+      .restoreDisplayMode = web::restoreDisplayMode,
+      .showCursor = web::showCursor,
+      .createWindow = web::createWindow,
+      .showWindow = web::showWindow,
+      .destroyWindow = web::destroyWindow,
+      .getDeviceContext = web::getDeviceContext,
+      .choosePixelFormat = web::choosePixelFormat,
+      .setPixelFormat = web::setPixelFormat,
+      .createContext = web::createContext,
+      .makeCurrent = web::makeCurrent,
+      .deleteContext = web::deleteContext,
+      .releaseDeviceContext = web::releaseDeviceContext,
+      .swapBuffers = web::swapBuffers,
+      .setSwapInterval = web::setSwapInterval,
+      .peekMessage = web::peekMessage,
+      .soundInit = web::soundInit,
+      .soundGetError = web::soundGetError,
+      .musicLoadSong = web::musicLoadSong,
+      .streamOpenMpeg = web::streamOpenMpeg,
+      .streamOpenWav = web::streamOpenWav,
+      .streamPlay = web::streamPlay,
+      .musicPlaySong = web::musicPlaySong,
+  };
   return table;
 }
 

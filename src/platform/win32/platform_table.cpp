@@ -10,14 +10,16 @@ namespace {
 
 // The runtime's normal exit, so exit handlers run (the display restore and the sound threads'
 // stop among them).
-void exitProcess(int status) { std::exit(status); }
+void exitNormally(int status) { std::exit(status); }
 
-const Platform& table() {
+}  // namespace
+
+const Platform& real() {
   static_assert(sizeof(Platform) == 28 * sizeof(void*), "a new entry of platform.h is missing");
-  static const Platform p{
+  static const Platform table{
       .milliseconds = win32::milliseconds,
       .messageBox = win32::messageBox,
-      .exitProcess = exitProcess,
+      .exitProcess = exitNormally,
       .initWindowing = win32::initWindowing,
       .switchDisplayMode = win32::switchDisplayMode,
       .currentDisplayMode = win32::currentDisplayMode,
@@ -44,16 +46,7 @@ const Platform& table() {
       .streamPlay = win32::streamPlay,
       .musicPlaySong = win32::musicPlaySong,
   };
-  return p;
-}
-
-}  // namespace
-
-const Platform& real() { return table(); }
-
-Platform& current() {
-  static Platform inForce = real();
-  return inForce;
+  return table;
 }
 
 }  // namespace platform
