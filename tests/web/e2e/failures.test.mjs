@@ -15,8 +15,20 @@ import {
 } from './demo_page.mjs';
 
 const site = process.env.TAMSIREL_SITE;
-const packWith = (change) =>
-  changedAssetPack(process.env.TAMSIREL_ASSETS, process.env.TAMSIREL_FILE_PACKAGER, change);
+
+// Runs `body(page)` on the demo's page served with the asset pack changed by `change`, then
+// closes the browser and removes the pack, whatever the body did.
+async function withChangedPack(change, options, body) {
+  const pack = changedAssetPack(process.env.TAMSIREL_ASSETS, process.env.TAMSIREL_FILE_PACKAGER,
+    change);
+  const { page, close } = await openDemo(site, { ...options, pack: pack.dir });
+  try {
+    await body(page);
+  } finally {
+    await close();
+    pack.remove();
+  }
+}
 
 // The program ends through the fatal path with status 1: a failure is not reported as success.
 const kFatalStatus = 1;
@@ -34,19 +46,14 @@ const kSoundtrackCases = [
 ];
 for (const { what, change, text } of kSoundtrackCases) {
   test(`${what} soundtrack: "${text}" before any dialog, then the end`, async () => {
-    const pack = packWith(change);
-    const { page, close } = await openDemo(site, { pack: pack.dir });
-    try {
+    await withChangedPack(change, {}, async (page) => {
       assert.deepEqual(await waitForBox(page),
         { caption: 'ERROR!', text, icon: 'stop', buttons: ['OK'] });
       assert.equal(await page.$('.classic-dialog'), null, 'no dialog before the box');
       await answerBox(page, 'OK');
       assert.equal(await waitForExit(page), kFatalStatus);
       assert.deepEqual(pageProblems(page), []);
-    } finally {
-      await close();
-      pack.remove();
-    }
+    });
   });
 }
 
@@ -79,9 +86,7 @@ const kForestCases = [
 ];
 for (const { what, change, boxes } of kForestCases) {
   test(`a forest tile ${what}: ${boxes.map((b) => `"${b.caption}"`).join(', then ')}`, async () => {
-    const pack = packWith(change);
-    const { page, close } = await openDemo(site, { pack: pack.dir, speed: 8 });
-    try {
+    await withChangedPack(change, { speed: 8 }, async (page) => {
       await page.waitForSelector('.classic-dialog:not([hidden])', { timeout: 60000 });
       await page.keyboard.press('Enter');
       await page.waitForSelector('#demo-canvas:not([hidden])');
@@ -99,9 +104,6 @@ for (const { what, change, boxes } of kForestCases) {
       }
       assert.equal(await waitForExit(page), kFatalStatus);
       assert.deepEqual(pageProblems(page), []);
-    } finally {
-      await close();
-      pack.remove();
-    }
+    });
   });
 }
