@@ -14,6 +14,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 
@@ -23,12 +24,15 @@ namespace platform::stop_signal {
 
 namespace {
 
-volatile sig_atomic_t stopSignal = 0;
+// Written by the handler on whichever thread the signal lands (SDL's audio thread, the decoding
+// worker), read on the main thread: an atomic, which a handler may touch when it is lock-free.
+std::atomic<int> stopSignal{0};
+static_assert(std::atomic<int>::is_always_lock_free);
 int wakeWrite = -1;
 
 void noteSignal(int number) {
   const int savedErrno = errno;
-  stopSignal = number;
+  stopSignal.store(number);
   const char byte = 0;
   // A full pipe is already readable: the byte that did not fit is not needed.
   [[maybe_unused]] const ssize_t written = write(wakeWrite, &byte, 1);
@@ -90,7 +94,7 @@ void watch() {
 }
 
 void endIfStopped() {
-  const int number = stopSignal;
+  const int number = stopSignal.load();
   if (number == 0) return;
   sdl::restoreDisplayMode();
   dieOf(number);
