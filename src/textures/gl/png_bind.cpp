@@ -124,12 +124,8 @@ uint32_t bindPng(const char* fileName, int mipmap, int transparency, PngInfo* in
   glBindTexture(GL_TEXTURE_2D, name);
   setWrapAndFilters(wrap, minFilter, magFilter);
   if (image.ahead && deferIfAhead) {
-    std::vector<PngPixels> levels;
-    levels.push_back(std::move(image.top));
-    if (withLevels) {
-      for (PngPixels& level : image.levels) levels.push_back(std::move(level));
-    }
-    queueUpload(name, GL_RGB, std::move(levels));
+    if (!withLevels) image.levels.clear();
+    queueUpload(name, GL_RGB, uploadLevels(std::move(image.top), std::move(image.levels)));
     return name;
   }
   const ScopedTightUnpack unpack;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <deque>
+#include <iterator>
 #include <string>
 #include <utility>
 
@@ -48,7 +49,7 @@ class KeepBinding {
 void sendRows(Upload* u, int64_t texels) {
   const ScopedTightUnpack unpack;
   while (texels > 0 && !u->sent()) {
-    const PngPixels& level = u->levels[u->level];
+    PngPixels& level = u->levels[u->level];
     const GLint glLevel = static_cast<GLint>(u->level);
     if (u->row == 0) {
       glTexImage2D(GL_TEXTURE_2D, glLevel, u->internalFormat, level.width, level.height, 0, GL_RGB,
@@ -62,6 +63,7 @@ void sendRows(Upload* u, int64_t texels) {
     texels -= static_cast<int64_t>(rows) * level.width;
     u->row += rows;
     if (u->row == level.height) {
+      level.rgb.reset();  // the GL has the level now: only the count of levels sent is kept
       ++u->level;
       u->row = 0;
     }
@@ -69,35 +71,30 @@ void sendRows(Upload* u, int64_t texels) {
 }
 
 // A picture goes before init when init would upload it as it is: decoded, taken by the GL
-// without stretching, and its levels picked already where it has them.
+// without stretching, and its levels picked already where it has them. Runs under the worker's
+// lock at every band while pictures wait: the facts at hand first, the GL's limits last.
 bool goesAhead(const DecodedImage& image, ImageKind kind) {
-  if (!image.pngDecoded || !glTakesAsItIs(image.png)) return false;
-  return kind != ImageKind::PngWithLevels || image.levelsPicked;
-}
-
-std::vector<PngPixels> levelsOf(DecodedImage* image) {
-  std::vector<PngPixels> levels;
-  levels.push_back(std::move(image->png));
-  for (PngPixels& level : image->levels) levels.push_back(std::move(level));
-  return levels;
+  if (!image.pngDecoded) return false;
+  if (kind == ImageKind::PngWithLevels && !image.levelsPicked) return false;
+  return glTakesAsItIs(image.png);
 }
 
 // The longest-queued picture not yet sent, or else one more from the worker. A scene's pictures
 // are queued at its init and the next scene's only after its first frame, so the playing scene's
 // go first.
-Upload* nextToSend() {
-  for (Upload& u : uploads) {
-    if (!u.sent()) return &u;
-  }
+std::deque<Upload>::iterator nextToSend() {
+  const auto unsent = std::find_if(uploads.begin(), uploads.end(),
+                                   [](const Upload& u) { return !u.sent(); });
+  if (unsent != uploads.end()) return unsent;
   TakenPng taken = takeDecodedPng(goesAhead);
-  if (taken.image == nullptr) return nullptr;
+  if (taken.image == nullptr) return uploads.end();
   Upload u;
   glGenTextures(1, &u.name);
-  u.levels = levelsOf(taken.image.get());
+  u.levels = uploadLevels(std::move(taken.image->png), std::move(taken.image->levels));
   u.aheadFile = std::move(taken.fileName);
   u.aheadKind = taken.kind;
   uploads.push_back(std::move(u));
-  return &uploads.back();
+  return std::prev(uploads.end());
 }
 
 // Sends what is left of `u` and drops it from the queue; the next one in the queue after it.
@@ -111,16 +108,21 @@ std::deque<Upload>::iterator finish(std::deque<Upload>::iterator u) {
 
 }  // namespace
 
+std::vector<PngPixels> uploadLevels(PngPixels top, std::vector<PngPixels> smaller) {
+  std::vector<PngPixels> levels;
+  levels.reserve(1 + smaller.size());
+  levels.push_back(std::move(top));
+  for (PngPixels& level : smaller) levels.push_back(std::move(level));
+  return levels;
+}
+
 bool sendUploadBand() {
-  Upload* u = nextToSend();
-  if (u == nullptr) return false;
+  const auto u = nextToSend();
+  if (u == uploads.end()) return false;
   const KeepBinding keep;
   glBindTexture(GL_TEXTURE_2D, u->name);
-  sendRows(u, kUploadBandTexels);
-  if (u->sent() && u->scenes()) {
-    uploads.erase(std::find_if(uploads.begin(), uploads.end(),
-                               [u](const Upload& queued) { return &queued == u; }));
-  }
+  sendRows(&*u, kUploadBandTexels);
+  if (u->sent() && u->scenes()) uploads.erase(u);
   return true;
 }
 
@@ -133,7 +135,6 @@ void queueUpload(uint32_t name, int internalFormat, std::vector<PngPixels> level
 }
 
 void finishUpload(uint32_t name) {
-  if (uploads.empty()) return;
   const auto found = std::find_if(uploads.begin(), uploads.end(), [name](const Upload& u) {
     return u.scenes() && u.name == name;
   });

@@ -25,6 +25,9 @@ constexpr int64_t kUploadBandTexels = 64 * 1024;
 // send. Leaves the texture binding and the pixel store as they were.
 bool sendUploadBand();
 
+// A picture's levels as the queue takes them: `top` (level 0) first, then `smaller` in order.
+std::vector<PngPixels> uploadLevels(PngPixels top, std::vector<PngPixels> smaller);
+
 // From init: `levels` (level 0 first, rows packed) go into the texture object `name`, which init
 // made, with the internal format the direct upload passes.
 void queueUpload(uint32_t name, int internalFormat, std::vector<PngPixels> levels);
