@@ -29,7 +29,6 @@ bool StreamOutputs::open(const std::string& framesDir, const VideoSpec* video) {
   if (video != nullptr) {
     videoOpen_ = video_.open(*video);
     if (!videoOpen_) return false;
-    videoFile_ = video->file;
   }
   ring_ = std::make_unique<FrameRing>(
       kQueuedFrames,
@@ -82,6 +81,4 @@ void StreamOutputs::abandon() {
   if (!videoOpen_) return;
   video_.abandon();
   videoOpen_ = false;
-  std::fprintf(stderr, "tamsirel-capture: the run ended early; removed the unfinished video %s\n",
-               videoFile_.c_str());
 }

@@ -35,7 +35,6 @@ class StreamOutputs {
   bool finishFrames();
 
   std::string framesDir_;
-  std::string videoFile_;
   bool videoOpen_ = false;
   std::atomic<bool> videoDropped_{false};  // set while the writer may still run
   VideoPipe video_;

@@ -1,14 +1,12 @@
 // Wiring the platform entries, the demo objects, the offscreen context and the chosen run.
 #include "run_capture.h"
 
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <cstdint>
+#include <string>
 
 #include "bench.h"
 #include "capture_outputs.h"
+#include "capture_start.h"
 #include "console_platform.h"
 #include "offscreen_gl.h"
 #include "scenes/scene_table.h"
@@ -23,19 +21,10 @@ void abandonOutputs() {
   if (unfinishedOutputs != nullptr) unfinishedOutputs->abandon();
 }
 
-// The demo reads its files by bare name from the folder it runs in. `clock` null: the real one.
-// The environment is set first: the sound starts SDL's audio thread and the prefetch its worker.
+// The demo objects on the offscreen context. `clock` null: the real one.
 bool startDemo(const CaptureOptions& options, VirtualClock* clock) {
-  installConsoleBoxes();
-  installSilentSound();
   chooseOffscreenVideo();
-  if (clock != nullptr) installVirtualClock(clock);
-  if (chdir(options.assets.c_str()) != 0) {
-    std::fprintf(stderr, "tamsirel-capture: cannot enter %s: %s\n", options.assets.c_str(),
-                 std::strerror(errno));
-    return false;
-  }
-  createLongLivedObjects();
+  if (!startCaptureDemo(options, clock)) return false;
   prefetchScene(kDemoScenes[0]);
   return openOffscreenGl(options.width, options.height);
 }

@@ -1,5 +1,5 @@
-// The real sound layer on SDL's dummy audio driver opens and checks the file; starting a stream
-// only notes the time.
+// The real sound layer opens and checks the file (on SDL with its dummy audio driver); starting
+// a stream only notes the time.
 #include "silent_sound.h"
 
 #include <cstdlib>

@@ -143,4 +143,6 @@ void VideoPipe::abandon() {
   waitpid(child_, nullptr, 0);
   child_ = -1;
   std::remove(file_.c_str());
+  std::fprintf(stderr, "tamsirel-capture: the run ended early; removed the unfinished video %s\n",
+               file_.c_str());
 }

@@ -33,7 +33,7 @@ class VideoPipe {
   bool finish();
   // Asks ffmpeg to stop, so that a write blocked on the full pipe returns; safe beside a write.
   void stop();
-  // Stops ffmpeg and removes the unfinished file.
+  // Stops ffmpeg, removes the unfinished file and says so.
   void abandon();
 
  private:

@@ -9,11 +9,10 @@
 #include "bench.h"
 #include "capture_options.h"
 #include "capture_runs.h"
+#include "capture_start.h"
 #include "capture_window.h"
-#include "console_platform.h"
 #include "platform/platform.h"
 #include "scenes/scene_table.h"
-#include "startup/long_lived_objects.h"
 
 int main(int argc, char** argv) {
   CaptureOptions options;
@@ -27,9 +26,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   VirtualClock clock(options.fps);
-  installConsoleBoxes();
-  installVirtualClock(&clock);
-  createLongLivedObjects();
+  if (!startCaptureDemo(options, &clock)) return 1;
   if (!platform::current().initWindowing() ||
       !openCaptureWindow(options.width, options.height, true)) {
     return 1;
