@@ -9,11 +9,11 @@ find_program(TAMSIREL_PYTHON python3 REQUIRED)
 find_file(TAMSIREL_FILE_PACKAGER file_packager.py PATHS ${EMSCRIPTEN_ROOT_PATH}/tools
           /usr/share/emscripten/tools NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 
-tamsirel_page_program(tamsirel)
-
+# Put together again only when the program, the page or the asset pack changed.
 if(TARGET tamsirel AND TAMSIREL_HOST_ASSETS)
   file(GLOB page_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/platform/web/page/*)
-  add_custom_target(web_site ALL
+  file(GLOB asset_files CONFIGURE_DEPENDS ${TAMSIREL_HOST_ASSETS}/*)
+  add_custom_command(OUTPUT ${TAMSIREL_WEB_ZIP}
     COMMAND ${CMAKE_COMMAND}
       -DSITE=${TAMSIREL_SITE_DIR}
       -DZIP=${TAMSIREL_WEB_ZIP}
@@ -24,7 +24,9 @@ if(TARGET tamsirel AND TAMSIREL_HOST_ASSETS)
       -DFILE_PACKAGER=${TAMSIREL_FILE_PACKAGER}
       -DLICENSES=${TAMSIREL_CROSS_PREFIX}/licenses
       -P ${PROJECT_SOURCE_DIR}/cmake/web_site.cmake
-    DEPENDS tamsirel ${page_files}
+    DEPENDS tamsirel ${page_files} ${asset_files} ${PROJECT_SOURCE_DIR}/cmake/web_site.cmake
+            ${PROJECT_SOURCE_DIR}/cmake/zip_folder.cmake
     COMMENT "Writing ${TAMSIREL_SITE_DIR} and ${TAMSIREL_WEB_ZIP}"
     VERBATIM)
+  add_custom_target(web_site ALL DEPENDS ${TAMSIREL_WEB_ZIP})
 endif()

@@ -13,7 +13,7 @@ endif()
 configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/README.txt.in
                ${CMAKE_BINARY_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
 
-if(TARGET tamsirel AND TAMSIREL_HOST_ASSETS)
+if(TARGET tamsirel)
   add_custom_target(windows_zip
     COMMAND ${CMAKE_COMMAND}
       -DSTAGE=${CMAKE_BINARY_DIR}/zip-stage/${TAMSIREL_ZIP_NAME}

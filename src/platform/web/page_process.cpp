@@ -24,6 +24,10 @@ uint32_t milliseconds() {
 
 void exitProcess(int status) { emscripten_force_exit(status); }
 
-bool pageAvailable() { return pageIsThere() != 0; }
+// Asked at every entry, the message loop's included; the page cannot come or go during a run.
+bool pageAvailable() {
+  static const bool available = pageIsThere() != 0;
+  return available;
+}
 
 }  // namespace platform::web
