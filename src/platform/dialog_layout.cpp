@@ -46,6 +46,10 @@ bool takesFocus(const DialogControl& control) {
   return control.kind != ControlKind::GroupBox && (control.styles & kStyleDisabled) == 0;
 }
 
+bool holdsCheck(ControlKind kind) {
+  return kind == ControlKind::AutoRadioButton || kind == ControlKind::AutoCheckBox;
+}
+
 int nextTabStop(std::span<const DialogControl> controls, int from, int step) {
   const int count = static_cast<int>(controls.size());
   int index = from < 0 && step < 0 ? count : from;

@@ -29,6 +29,9 @@ int groupOf(std::span<const DialogControl> controls, int index);
 // Whether the control can hold the focus: enabled and not a group box.
 bool takesFocus(const DialogControl& control);
 
+// Whether the control keeps a check (an auto radio button or check box) that the procedure may set.
+bool holdsCheck(ControlKind kind);
+
 // Tab (step +1) and Shift+Tab (step -1): the next enabled tab stop in that direction, wrapping
 // around; `from` itself when there is no other one. `from` may be -1 (nothing has the focus).
 int nextTabStop(std::span<const DialogControl> controls, int from, int step);

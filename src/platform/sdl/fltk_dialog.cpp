@@ -274,10 +274,6 @@ void applyWindowHints(Dialog& dialog, int x, int y) {
 // ---------------------------------------------------------------------------------------------
 // Operations of the dialog procedure
 
-bool holdsCheck(ControlKind kind) {
-  return kind == ControlKind::AutoRadioButton || kind == ControlKind::AutoCheckBox;
-}
-
 void setButtonCheck(Dialog* dialog, int controlId, int state) {
   const auto controls = dialog->dialogTemplate->controls;
   for (size_t i = 0; i < controls.size(); ++i) {

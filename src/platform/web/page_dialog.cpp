@@ -80,8 +80,7 @@ int kindCode(ControlKind kind) {
   return 1;
 }
 
-void sendCommand(Dialog& dialog, int index) {
-  const int id = dialog.dialogTemplate->controls[static_cast<size_t>(index)].id;
+void sendCommand(Dialog& dialog, int id) {
   dialog.proc(&dialog, kDialogCommand, static_cast<uintptr_t>(id) & 0xffffu, 0);
 }
 
@@ -93,7 +92,7 @@ void activate(Dialog& dialog, int index, bool pageFlipped) {
     pageDialogSetCheck(index, pageDialogChecked(index) == 0 ? 1 : 0);
   }
   if (!pageFlipped && control.kind == ControlKind::AutoRadioButton) pageDialogSetCheck(index, 1);
-  sendCommand(dialog, index);
+  sendCommand(dialog, control.id);
 }
 
 void moveFocus(Dialog& dialog, int from, int to, bool chooseRadio) {
@@ -144,13 +143,11 @@ void handleKey(Dialog& dialog, int key, int modifiers, int focused) {
     case kKeyDown:
       moveFocus(dialog, focused, nextInGroup(controls, focused, 1), true);
       break;
-    case kKeyEnter: {
-      const int id = enterCommand(controls, focused);
-      dialog.proc(&dialog, kDialogCommand, static_cast<uintptr_t>(id) & 0xffffu, 0);
+    case kKeyEnter:
+      sendCommand(dialog, enterCommand(controls, focused));
       break;
-    }
     case kKeyEscape:
-      dialog.proc(&dialog, kDialogCommand, kCommandCancel, 0);
+      sendCommand(dialog, kCommandCancel);
       break;
     default:
       break;
@@ -187,9 +184,7 @@ void build(const DialogTemplate& t) {
 int indexOf(const Dialog& dialog, int controlId) {
   const auto controls = dialog.dialogTemplate->controls;
   for (size_t i = 0; i < controls.size(); ++i) {
-    const bool holdsCheck = controls[i].kind == ControlKind::AutoRadioButton ||
-                            controls[i].kind == ControlKind::AutoCheckBox;
-    if (controls[i].id == controlId && holdsCheck) return static_cast<int>(i);
+    if (controls[i].id == controlId && holdsCheck(controls[i].kind)) return static_cast<int>(i);
   }
   return -1;
 }
