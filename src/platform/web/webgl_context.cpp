@@ -18,6 +18,7 @@ struct DeviceContext {
 
 struct RenderContext {
   EMSCRIPTEN_WEBGL_CONTEXT_HANDLE handle = 0;
+  bool layerStarted = false;  // the GL layer's state is made on the first makeCurrent
 };
 
 }  // namespace platform
@@ -67,13 +68,15 @@ RenderContext* createContext(DeviceContext* dc) {
   return new RenderContext{handle};
 }
 
-// Made current, the context gets the fixed-function state a GL 1.1 context starts with.
+// Made current the first time, the context gets the fixed-function state a GL 1.1 context starts
+// with; made current again, it keeps what it has.
 bool makeCurrent(DeviceContext* dc, RenderContext* rc) {
   if (dc == nullptr || rc == nullptr) {
     return emscripten_webgl_make_context_current(0) == EMSCRIPTEN_RESULT_SUCCESS;
   }
   if (emscripten_webgl_make_context_current(rc->handle) != EMSCRIPTEN_RESULT_SUCCESS) return false;
-  return webglLayerStart();
+  if (!rc->layerStarted) rc->layerStarted = webglLayerStart();
+  return rc->layerStarted;
 }
 
 bool deleteContext(RenderContext* rc) {
