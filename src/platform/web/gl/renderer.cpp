@@ -242,10 +242,7 @@ void readRgba(GLint x, GLint y, GLsizei width, GLsizei height, uint8_t* rgba) {
   emscripten_glReadPixels(x, y, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
 }
 
-void bindForUpload(TextureObject& texture) {
-  if (texture.webglName == 0) emscripten_glGenTextures(1, &texture.webglName);
-  bindWebGlTexture(texture.webglName);
-}
+void bindForUpload(const TextureObject& texture) { bindWebGlTexture(texture.webglName); }
 
 void syncUnpack(const PixelStore& store) {
   PixelStore& was = sent.unpack;
