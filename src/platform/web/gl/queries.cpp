@@ -82,8 +82,13 @@ bool layerValue(GLenum pname, GLint* out) {
     case GL_PACK_SKIP_PIXELS: *out = c.pack.skipPixels; return true;
     case GL_UNPACK_SWAP_BYTES: case GL_UNPACK_LSB_FIRST: case GL_PACK_SWAP_BYTES:
     case GL_PACK_LSB_FIRST: *out = GL_FALSE; return true;
-    default: return false;
+    default: break;
   }
+  // GL answers for each capability too, whether it is enabled.
+  const bool* enabled = capabilityOf(pname);
+  if (enabled == nullptr) return false;
+  *out = *enabled ? GL_TRUE : GL_FALSE;
+  return true;
 }
 
 // What only WebGL knows, and WebGL takes the same names for.
