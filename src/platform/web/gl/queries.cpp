@@ -178,8 +178,11 @@ extern "C" void glReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GL
     recordError(GL_INVALID_VALUE);
     return;
   }
-  std::vector<uint8_t> rgba(static_cast<size_t>(width) * height * 4);
-  if (rgba.empty()) return;
+  const size_t bytes = static_cast<size_t>(width) * height * 4;
+  if (bytes == 0) return;
+  // Kept from call to call, growing as needed: the capture tool reads back every frame.
+  static std::vector<uint8_t> rgba;
+  if (rgba.size() < bytes) rgba.resize(bytes);
   readRgba(x, y, width, height, rgba.data());
   packPixels(rgba, width, height, format, static_cast<uint8_t*>(pixels));
 }
