@@ -107,6 +107,7 @@ typedef double GLdouble;
 // Attribute groups
 #define GL_CURRENT_BIT 0x00000001
 #define GL_POLYGON_BIT 0x00000008
+#define GL_PIXEL_MODE_BIT 0x00000020
 #define GL_LIGHTING_BIT 0x00000040
 #define GL_FOG_BIT 0x00000080
 #define GL_VIEWPORT_BIT 0x00000800
