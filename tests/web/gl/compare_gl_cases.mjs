@@ -12,8 +12,8 @@
 // interpolation and texture filtering weights are computed to different precisions, fog's exp()
 // too), and a pixel on a primitive's edge may go either way. So a pixel counts as differing only
 // when a channel is more than kChannelTolerance apart, and a case fails when more than
-// kPixelsAllowed of its pixels differ, or any pixel is more than kLargestAllowed apart outside
-// those edges. A broken mend changes whole areas: hundreds of pixels by far more than that.
+// kPixelsAllowed of its pixels differ. A broken mend changes whole areas: hundreds of pixels by
+// far more than that.
 import { readFile, writeFile } from 'node:fs/promises';
 import { join } from 'node:path';
 import { parseArgs } from 'node:util';

@@ -16,7 +16,6 @@ namespace {
 
 // GL's minimum depth of both stacks, Mesa's too.
 constexpr size_t kMaxAttribDepth = 16;
-constexpr GLbitfield kPixelModeBit = 0x00000020;
 
 struct SavedAttribs {
   GLbitfield mask;
@@ -74,7 +73,7 @@ void restoreGroups(const SavedAttribs& saved, ServerState* to) {
     to->enabled.cullFace = from.enabled.cullFace;
     to->cullFaceMode = from.cullFaceMode;
   }
-  if (mask & kPixelModeBit) to->readBuffer = from.readBuffer;
+  if (mask & GL_PIXEL_MODE_BIT) to->readBuffer = from.readBuffer;
   if (mask & GL_TRANSFORM_BIT) to->matrixMode = from.matrixMode;
   if (mask & GL_VIEWPORT_BIT) std::copy(from.viewport, from.viewport + 4, to->viewport);
   if (mask & GL_TEXTURE_BIT) restoreTexture(saved, to);

@@ -111,5 +111,10 @@ extern "C" void glDeleteLists(GLuint first, GLsizei range) {
     recordError(GL_INVALID_VALUE);
     return;
   }
-  for (GLsizei i = 0; i < range; ++i) lists.erase(first + static_cast<GLuint>(i));
+  if (range == 0) return;
+  // Only the names in use are visited, however wide the range; one that would run past the
+  // largest name stops there.
+  const GLuint last = first + static_cast<GLuint>(range - 1);
+  const auto end = last < first ? lists.end() : lists.upper_bound(last);
+  lists.erase(lists.lower_bound(first), end);
 }

@@ -52,19 +52,16 @@ void main() {
 }
 )";
 
-std::string shaderLog(GLuint shader) {
-  GLint length = 0;
-  emscripten_glGetShaderiv(shader, GL_INFO_LOG_LENGTH, &length);
-  std::vector<char> log(static_cast<size_t>(length) + 1, '\0');
-  emscripten_glGetShaderInfoLog(shader, length, nullptr, log.data());
-  return log.data();
-}
+// A shader's calls for a parameter and for the info log; a program's have the same types.
+using GetParameter = decltype(&emscripten_glGetShaderiv);
+using GetInfoLog = decltype(&emscripten_glGetShaderInfoLog);
 
-std::string programLog(GLuint program) {
+// The info log of a shader or a program, read with the calls of its kind.
+std::string infoLog(GLuint object, GetParameter getParameter, GetInfoLog getInfoLog) {
   GLint length = 0;
-  emscripten_glGetProgramiv(program, GL_INFO_LOG_LENGTH, &length);
+  getParameter(object, GL_INFO_LOG_LENGTH, &length);
   std::vector<char> log(static_cast<size_t>(length) + 1, '\0');
-  emscripten_glGetProgramInfoLog(program, length, nullptr, log.data());
+  getInfoLog(object, length, nullptr, log.data());
   return log.data();
 }
 
@@ -76,7 +73,7 @@ GLuint compile(GLenum stage, const char* source, std::string* failure) {
   emscripten_glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
   if (compiled == GL_TRUE) return shader;
   *failure = (stage == GL_VERTEX_SHADER ? "vertex shader: " : "fragment shader: ") +
-             shaderLog(shader);
+             infoLog(shader, emscripten_glGetShaderiv, emscripten_glGetShaderInfoLog);
   emscripten_glDeleteShader(shader);
   return 0;
 }
@@ -110,7 +107,8 @@ bool buildFixedFunctionProgram(FixedFunctionProgram* out, std::string* failure) 
   GLint linked = GL_FALSE;
   emscripten_glGetProgramiv(program, GL_LINK_STATUS, &linked);
   if (linked != GL_TRUE) {
-    *failure = "program: " + programLog(program);
+    *failure = "program: " +
+               infoLog(program, emscripten_glGetProgramiv, emscripten_glGetProgramInfoLog);
     emscripten_glDeleteProgram(program);
     return false;
   }

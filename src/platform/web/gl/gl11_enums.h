@@ -32,9 +32,7 @@ typedef double GLdouble;
 #define GL_MAX_LIST_NESTING 0x0B31
 #define GL_LIST_INDEX 0x0B33
 
-// Current values, shading, polygons
-#define GL_CURRENT_COLOR 0x0B00
-#define GL_CURRENT_TEXTURE_COORDS 0x0B03
+// Shading, polygons
 #define GL_SHADE_MODEL 0x0B54
 #define GL_FLAT 0x1D00
 #define GL_SMOOTH 0x1D01
@@ -45,7 +43,6 @@ typedef double GLdouble;
 
 // Fog
 #define GL_FOG 0x0B60
-#define GL_FOG_INDEX 0x0B61
 #define GL_FOG_DENSITY 0x0B62
 #define GL_FOG_START 0x0B63
 #define GL_FOG_END 0x0B64
@@ -110,6 +107,7 @@ typedef double GLdouble;
 // Attribute groups
 #define GL_CURRENT_BIT 0x00000001
 #define GL_POLYGON_BIT 0x00000008
+#define GL_PIXEL_MODE_BIT 0x00000020
 #define GL_LIGHTING_BIT 0x00000040
 #define GL_FOG_BIT 0x00000080
 #define GL_VIEWPORT_BIT 0x00000800

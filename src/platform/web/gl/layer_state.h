@@ -84,6 +84,9 @@ extern Layer layer;
 
 // Keeps the first error since the last glGetError, as GL does with one flag.
 void recordError(GLenum error);
+// The flag in layer.state.enabled of a capability glEnable takes, or null for one the layer does
+// not keep.
+bool* capabilityOf(GLenum cap);
 // True (and GL_INVALID_OPERATION recorded) when a command that GL refuses between glBegin and
 // glEnd comes there.
 bool refusedInsideBegin();

@@ -82,8 +82,13 @@ bool layerValue(GLenum pname, GLint* out) {
     case GL_PACK_SKIP_PIXELS: *out = c.pack.skipPixels; return true;
     case GL_UNPACK_SWAP_BYTES: case GL_UNPACK_LSB_FIRST: case GL_PACK_SWAP_BYTES:
     case GL_PACK_LSB_FIRST: *out = GL_FALSE; return true;
-    default: return false;
+    default: break;
   }
+  // GL answers for each capability too, whether it is enabled.
+  const bool* enabled = capabilityOf(pname);
+  if (enabled == nullptr) return false;
+  *out = *enabled ? GL_TRUE : GL_FALSE;
+  return true;
 }
 
 // What only WebGL knows, and WebGL takes the same names for.
@@ -173,8 +178,11 @@ extern "C" void glReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GL
     recordError(GL_INVALID_VALUE);
     return;
   }
-  std::vector<uint8_t> rgba(static_cast<size_t>(width) * height * 4);
-  if (rgba.empty()) return;
+  const size_t bytes = static_cast<size_t>(width) * height * 4;
+  if (bytes == 0) return;
+  // Kept from call to call, growing as needed: the capture tool reads back every frame.
+  static std::vector<uint8_t> rgba;
+  if (rgba.size() < bytes) rgba.resize(bytes);
   readRgba(x, y, width, height, rgba.data());
   packPixels(rgba, width, height, format, static_cast<uint8_t*>(pixels));
 }

@@ -22,7 +22,6 @@ struct Sent {
   GLint viewport[4] = {0, 0, 0, 0};
   GLuint webglTexture = 0;
   PixelStore unpack;
-  PixelStore pack;
   Mat4 modelView = identityMatrix();
   Mat4 projection = identityMatrix();
   Mat4 textureMatrix = identityMatrix();
@@ -43,13 +42,17 @@ size_t bufferUsed = 0;
 GLuint whiteTexture = 0;
 Sent sent;
 
-void sendCapability(GLenum cap, bool wanted, bool* was) {
-  if (wanted == *was) return;
-  if (wanted) {
+void setCapability(GLenum cap, bool on) {
+  if (on) {
     emscripten_glEnable(cap);
   } else {
     emscripten_glDisable(cap);
   }
+}
+
+void sendCapability(GLenum cap, bool wanted, bool* was) {
+  if (wanted == *was) return;
+  setCapability(cap, wanted);
   *was = wanted;
 }
 
@@ -116,24 +119,6 @@ void syncUniforms(bool texturing) {
   syncFog();
 }
 
-void sendPixelStore(const PixelStore& wanted, PixelStore* was, bool unpack) {
-  if (wanted.alignment != was->alignment) {
-    emscripten_glPixelStorei(unpack ? GL_UNPACK_ALIGNMENT : GL_PACK_ALIGNMENT, wanted.alignment);
-  }
-  if (wanted.rowLength != was->rowLength) {
-    emscripten_glPixelStorei(unpack ? GL_UNPACK_ROW_LENGTH : GL_PACK_ROW_LENGTH,
-                             wanted.rowLength);
-  }
-  if (wanted.skipRows != was->skipRows) {
-    emscripten_glPixelStorei(unpack ? GL_UNPACK_SKIP_ROWS : GL_PACK_SKIP_ROWS, wanted.skipRows);
-  }
-  if (wanted.skipPixels != was->skipPixels) {
-    emscripten_glPixelStorei(unpack ? GL_UNPACK_SKIP_PIXELS : GL_PACK_SKIP_PIXELS,
-                             wanted.skipPixels);
-  }
-  *was = wanted;
-}
-
 // The first vertex's index in the buffer, after the vertices are in it.
 GLint streamVertices(const Vertex* vertices, size_t count) {
   if (bufferUsed + count > bufferCapacity) {
@@ -175,29 +160,36 @@ void makeWhiteTexture() {
   emscripten_glBindTexture(GL_TEXTURE_2D, whiteTexture);
   emscripten_glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
   emscripten_glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-  emscripten_glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
   emscripten_glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, white);
 }
 
-// WebGL's state as GL 1.1 starts, sent whatever WebGL held, so that `sent` is true from here on.
+// WebGL's state as GL 1.1 starts (the values `Sent` begins with), sent whatever WebGL held, so
+// that `sent` is true from here on.
 void sendDefaults() {
   sent = Sent{};
-  emscripten_glDisable(GL_BLEND);
-  emscripten_glDisable(GL_DEPTH_TEST);
-  emscripten_glDisable(GL_CULL_FACE);
-  emscripten_glEnable(GL_DITHER);
-  emscripten_glBlendFunc(GL_ONE, GL_ZERO);
-  emscripten_glDepthFunc(GL_LESS);
-  emscripten_glCullFace(GL_BACK);
-  emscripten_glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-  emscripten_glClearDepthf(1.0f);
+  setCapability(GL_BLEND, sent.enabled.blend);
+  setCapability(GL_DEPTH_TEST, sent.enabled.depthTest);
+  setCapability(GL_CULL_FACE, sent.enabled.cullFace);
+  setCapability(GL_DITHER, sent.enabled.dither);
+  emscripten_glBlendFunc(sent.blendSrc, sent.blendDst);
+  emscripten_glDepthFunc(sent.depthFunc);
+  emscripten_glCullFace(sent.cullFaceMode);
+  const GLfloat* clear = sent.clearColour;
+  emscripten_glClearColor(clear[0], clear[1], clear[2], clear[3]);
+  emscripten_glClearDepthf(sent.clearDepth);
   emscripten_glGetIntegerv(GL_VIEWPORT, sent.viewport);
-  for (GLenum pname : {GL_UNPACK_ROW_LENGTH, GL_UNPACK_SKIP_ROWS, GL_UNPACK_SKIP_PIXELS,
-                       GL_PACK_ROW_LENGTH, GL_PACK_SKIP_ROWS, GL_PACK_SKIP_PIXELS}) {
-    emscripten_glPixelStorei(pname, 0);
-  }
-  emscripten_glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-  emscripten_glPixelStorei(GL_PACK_ALIGNMENT, 4);
+  const PixelStore& unpack = sent.unpack;
+  emscripten_glPixelStorei(GL_UNPACK_ALIGNMENT, unpack.alignment);
+  emscripten_glPixelStorei(GL_UNPACK_ROW_LENGTH, unpack.rowLength);
+  emscripten_glPixelStorei(GL_UNPACK_SKIP_ROWS, unpack.skipRows);
+  emscripten_glPixelStorei(GL_UNPACK_SKIP_PIXELS, unpack.skipPixels);
+  // The pack side stays at GL's defaults from here on: readRgba reads tight rows, and the
+  // program's pack state is applied as queries.cpp copies them out.
+  const PixelStore pack;
+  emscripten_glPixelStorei(GL_PACK_ALIGNMENT, pack.alignment);
+  emscripten_glPixelStorei(GL_PACK_ROW_LENGTH, pack.rowLength);
+  emscripten_glPixelStorei(GL_PACK_SKIP_ROWS, pack.skipRows);
+  emscripten_glPixelStorei(GL_PACK_SKIP_PIXELS, pack.skipPixels);
   emscripten_glActiveTexture(GL_TEXTURE0);
   emscripten_glBindTexture(GL_TEXTURE_2D, whiteTexture);
   sent.webglTexture = whiteTexture;
@@ -247,16 +239,25 @@ void clearBuffers(GLbitfield mask) {
 }
 
 void readRgba(GLint x, GLint y, GLsizei width, GLsizei height, uint8_t* rgba) {
-  sendPixelStore(PixelStore{}, &sent.pack, false);
   emscripten_glReadPixels(x, y, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
 }
 
-void bindForUpload(TextureObject& texture) {
-  if (texture.webglName == 0) emscripten_glGenTextures(1, &texture.webglName);
-  bindWebGlTexture(texture.webglName);
-}
+void bindForUpload(const TextureObject& texture) { bindWebGlTexture(texture.webglName); }
 
-void syncUnpack(const PixelStore& store) { sendPixelStore(store, &sent.unpack, true); }
+void syncUnpack(const PixelStore& store) {
+  PixelStore& was = sent.unpack;
+  if (store.alignment != was.alignment) {
+    emscripten_glPixelStorei(GL_UNPACK_ALIGNMENT, store.alignment);
+  }
+  if (store.rowLength != was.rowLength) {
+    emscripten_glPixelStorei(GL_UNPACK_ROW_LENGTH, store.rowLength);
+  }
+  if (store.skipRows != was.skipRows) emscripten_glPixelStorei(GL_UNPACK_SKIP_ROWS, store.skipRows);
+  if (store.skipPixels != was.skipPixels) {
+    emscripten_glPixelStorei(GL_UNPACK_SKIP_PIXELS, store.skipPixels);
+  }
+  was = store;
+}
 
 void forgetWebGlTexture(GLuint webglName) {
   if (sent.webglTexture == webglName) sent.webglTexture = 0;

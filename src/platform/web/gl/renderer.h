@@ -31,8 +31,8 @@ void drawVertices(GLenum mode, const Vertex* vertices, size_t count);
 void clearBuffers(GLbitfield mask);
 // The rectangle of the colour buffer as RGBA bytes, tight rows, bottom row first.
 void readRgba(GLint x, GLint y, GLsizei width, GLsizei height, uint8_t* rgba);
-// Binds the texture's WebGL object, made now if it has none, for an upload or a parameter.
-void bindForUpload(TextureObject& texture);
+// Binds the texture's WebGL object for an upload or a parameter.
+void bindForUpload(const TextureObject& texture);
 // WebGL's unpack state as `store` says, for the upload that follows.
 void syncUnpack(const PixelStore& store);
 // The texture is about to be deleted: WebGL no longer has it bound after that.

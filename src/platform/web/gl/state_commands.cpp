@@ -13,19 +13,6 @@ namespace webgl_layer {
 
 namespace {
 
-bool* capabilityOf(GLenum cap) {
-  Capabilities& c = layer.state.enabled;
-  switch (cap) {
-    case GL_TEXTURE_2D: return &c.texture2d;
-    case GL_BLEND: return &c.blend;
-    case GL_DEPTH_TEST: return &c.depthTest;
-    case GL_CULL_FACE: return &c.cullFace;
-    case GL_FOG: return &c.fog;
-    case GL_DITHER: return &c.dither;
-    default: return nullptr;
-  }
-}
-
 void setCapability(GLenum cap, bool on) {
   bool* field = capabilityOf(cap);
   if (field == nullptr) {
