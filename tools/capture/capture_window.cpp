@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/demo_clock.h"
+#include "core/letterbox.h"
 #include "platform/platform.h"
 #include "startup/gl_window.h"
 
@@ -21,7 +22,13 @@ bool openCaptureWindow(int width, int height, bool show) {
     return false;
   }
   demoClock->attachWindow(target.window, &target.deviceContext, &target.renderContext);
-  demoClock->resize(width, height);
+  // The scenes are composed for 4:3: a frame of another shape holds the 4:3 picture a capture of
+  // that picture's size draws, in its middle, as a fullscreen display of that shape shows it.
+  const PictureRect picture =
+      fitLetterbox(width, height, kSceneShapeWidth, kSceneShapeHeight).picture;
+  demoClock->width = picture.width;
+  demoClock->height = picture.height;
+  demoClock->showPictureOn(width, height);
   glReadBuffer(GL_BACK);
   return true;
 }
