@@ -2,7 +2,8 @@
 // the dialog font's real size, placed and ticked by the procedure, and the keyboard handled by
 // the same template rules as the desktop (Tab and Shift+Tab over the tab stops, arrows inside a
 // group, Enter for the focused or default button, Escape to cancel, Alt and a label's letter).
-// The page reports clicks and keys; the decisions are made here. Not here: what the commands mean.
+// The page reports clicks and keys; the decisions are made here. While the viewer thinks, the
+// dialog's idle work runs between the page's turns. Not here: what the commands mean.
 #include <emscripten.h>
 
 #include <cctype>
@@ -61,7 +62,10 @@ EM_JS(void, pageDialogSetCheck, (int index, int checked), {
 });
 EM_JS(int, pageDialogChecked, (int index), { return tamsirelPage.dialog.checked(index) ? 1 : 0; });
 EM_JS(void, pageDialogFocus, (int index), { tamsirelPage.dialog.focus(index); });
-EM_ASYNC_JS(int, pageDialogNextEvent, (), { return await tamsirelPage.dialog.nextEvent(); });
+// With `busy`, the answer comes at the browser's next turn, 0 when the viewer did nothing.
+EM_ASYNC_JS(int, pageDialogNextEvent, (int busy), {
+  return await tamsirelPage.dialog.nextEvent(busy !== 0);
+});
 EM_JS(void, pageDialogClose, (), { tamsirelPage.dialog.close(); });
 
 int kindCode(ControlKind kind) {
@@ -220,7 +224,11 @@ int showDialog(const DialogTemplate& dialogTemplate, DialogProc proc) {
   build(dialogTemplate);
   proc(&dialog, kDialogInit, 0, 0);
   if (!dialog.ended) pageDialogShow();
-  while (!dialog.ended) handleEvent(dialog, pageDialogNextEvent());
+  // The idle work goes a piece a turn of the browser, which takes the viewer's input between.
+  while (!dialog.ended) {
+    const int event = pageDialogNextEvent(dialogIdleWork() ? 1 : 0);
+    if (event != 0) handleEvent(dialog, event);
+  }
   pageDialogClose();
   return dialog.result;
 }
