@@ -1,8 +1,9 @@
 // Starts a program: the asset pack's loader and the program are loaded, in that order, and main
-// is called. The program runs on the page's own thread, so any static host serves it as it is. The demo's page runs
-// tamsirel.js with no arguments; a page that sets window.tamsirelProgram first runs another
-// program of the browser build (its tests' pages do), and may say that the program's standard
-// error is to be logged as news rather than as warnings.
+// is called. The program runs on the page's own thread, so any static host serves the page as it
+// is, with no special headers. The demo's page runs tamsirel.js with no arguments; a page that
+// sets window.tamsirelProgram first runs another program of the browser build (its tests' pages
+// do), and may say that the program's standard error is to be logged as news rather than as
+// warnings.
 'use strict';
 
 (() => {
