@@ -18,6 +18,7 @@ tamsirelPage.music = (() => {
   const kFramesWeighed = 30;
   // A source is started this far ahead of the context's time, so that its start is never late.
   const kStartAheadSeconds = 0.05;
+  const kStampTrustedMs = 250;
   const kGestures = ['keydown', 'keyup', 'mousedown', 'pointerup', 'touchend', 'click'];
 
   let context = null;
@@ -53,11 +54,15 @@ tamsirelPage.music = (() => {
   }
 
   // The page's time (performance.now()) at which the sound the context plays at `contextTime`
-  // is heard, and back: through the browser's output timestamp where it has one, otherwise
-  // through the output latency it reports.
+  // is heard, and back: through the browser's output timestamp where it has a sound one,
+  // otherwise through the output latency it reports. A stamp is a moment just past; WebKitGTK's
+  // run ahead of the page's clock at twice its pace, and are not taken.
   function outputStamp() {
     const stamp = context.getOutputTimestamp ? context.getOutputTimestamp() : null;
-    if (stamp && stamp.performanceTime > 0) return stamp;
+    if (stamp && stamp.performanceTime > 0 &&
+        Math.abs(performance.now() - stamp.performanceTime) < kStampTrustedMs) {
+      return stamp;
+    }
     const latency = (context.outputLatency || 0) + (context.baseLatency || 0);
     return { contextTime: context.currentTime - latency, performanceTime: performance.now() };
   }
