@@ -4,7 +4,9 @@
 // wait two minutes). What the page shows is read back from its elements: the dialog's controls,
 // the boxes, the canvas, the exit status.
 import { execFileSync } from 'node:child_process';
-import { copyFileSync, mkdtempSync, readdirSync, rmSync, truncateSync, statSync } from 'node:fs';
+import {
+  copyFileSync, mkdtempSync, readdirSync, rmSync, truncateSync, statSync, writeFileSync,
+} from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
@@ -38,8 +40,11 @@ export { copyFileSync };
 // Opens the page. `speed`: the page's performance.now() runs that many times faster, and with it
 // the demo's clock (the music's position then no longer follows it). `isolated` false: served
 // without the isolation headers. `refuseFullscreen`: the browser refuses the Fullscreen API.
+// `keepAudioContext`: the page's audio context is kept as window.audioContextOfPage, for a test
+// to suspend and resume as the browser would.
 export async function openDemo(site, {
   pack = null, speed = 1, width = 800, height = 600, isolated = true, refuseFullscreen = false,
+  keepAudioContext = false,
 } = {}) {
   const server = await serve(pack ? [pack, site] : site, 0, { isolated });
   const chromium = await launchBrowser({ width, height });
@@ -48,6 +53,17 @@ export async function openDemo(site, {
     await page.evaluateOnNewDocument(() => {
       Element.prototype.requestFullscreen = () =>
         Promise.reject(new TypeError('Permissions check failed'));
+    });
+  }
+  if (keepAudioContext) {
+    await page.evaluateOnNewDocument(() => {
+      const Made = window.AudioContext;
+      window.AudioContext = class extends Made {
+        constructor(...options) {
+          super(...options);
+          window.audioContextOfPage = this;
+        }
+      };
     });
   }
   if (speed !== 1) {
@@ -146,4 +162,65 @@ export function glErrors(page) {
     }
     return errors;
   });
+}
+
+// The music against the picture over the next `frames` frames shown: the mean of the soundtrack
+// heard less the demo's time, each at the moment its frame was shown, in seconds; a frame at the
+// pace the page draws now (the picture lags its counter by about two); the audio's state.
+export function musicAgainstPicture(page, frames = 30) {
+  return page.evaluate(async (count) => {
+    const drifts = [];
+    let last = null;
+    while (drifts.length < count) {
+      await new Promise((resolve) => requestAnimationFrame(resolve));
+      const shown = tamsirelPage.frames.lastShown();
+      const { demo, music } = tamsirelPage.sync();
+      if (shown === last || music === null) continue;
+      last = shown;
+      drifts.push(music - demo);
+    }
+    return {
+      drift: drifts.reduce((sum, d) => sum + d, 0) / drifts.length,
+      frame: Math.max(1 / 60, tamsirelPage.frames.lagMs() / 2000),
+      state: tamsirelPage.music.state(),
+    };
+  }, frames);
+}
+
+function rgb(file) {
+  return execFileSync('convert', [file, '-depth', '8', 'rgb:-'], { maxBuffer: 1 << 28 });
+}
+
+// Pixels more than 64 levels apart in a channel: the browser's and Mesa's rasterisers stay under
+// that everywhere but on a few edges (see ../frames/compare_frames.mjs).
+function largeDifferences(a, b) {
+  let count = 0;
+  for (let i = 0; i < a.length; i += 3) {
+    const worst = Math.max(Math.abs(a[i] - b[i]), Math.abs(a[i + 1] - b[i + 1]),
+      Math.abs(a[i + 2] - b[i + 2]));
+    if (worst > 64) ++count;
+  }
+  return count;
+}
+
+// The Linux capture's ocean at 800x600 around `ms` of the scene: a page's frame is drawn at
+// whatever moment the display's frame fell on, so the Linux frames one every 100 ms for 1.2 s
+// around it stand for it. largeDifferences(page) screenshots the page and counts the pixels that
+// differ by more than 64 levels from the nearest of them. KEEP=1 keeps the pictures.
+export function linuxOceanAround(ms) {
+  const work = mkdtempSync(join(tmpdir(), 'tamsirel-ocean-'));
+  const around = Array.from({ length: 13 }, (_, i) => ms - 600 + 100 * i);
+  execFileSync(process.env.TAMSIREL_CAPTURE, ['--assets', process.env.TAMSIREL_ASSETS,
+    '--size', '800x600', ...around.flatMap((at) => ['--shot',
+      `ocean:${at}:${join(work, `linux-${at}.png`)}`])],
+  { stdio: ['ignore', 'ignore', 'inherit'] });
+  return {
+    async largeDifferences(page) {
+      writeFileSync(join(work, 'page.png'), await page.screenshot());
+      const shown = rgb(join(work, 'page.png'));
+      return Math.min(...around.map((at) =>
+        largeDifferences(rgb(join(work, `linux-${at}.png`)), shown)));
+    },
+    remove: () => { if (!process.env.KEEP) rmSync(work, { recursive: true, force: true }); },
+  };
 }
