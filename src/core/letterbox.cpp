@@ -1,4 +1,4 @@
-// The bars are cleared after the frame is drawn, just before it is presented: a scene clears the
+// The bars are painted after the frame is drawn, just before it is presented: a scene clears the
 // whole surface in its own colour (the clear ignores the viewport), and a back buffer holds
 // nothing for sure after a swap, so they are black again in every frame.
 #include "core/letterbox.h"
@@ -6,6 +6,7 @@
 #include <GL/gl.h>
 
 #include <cstdint>
+#include <initializer_list>
 
 namespace {
 
@@ -34,7 +35,10 @@ Letterbox fitLetterbox(int surfaceWidth, int surfaceHeight, int shapeWidth, int 
   return box;
 }
 
-void clearBars(const Letterbox& box) {
+// Each bar is a viewport of its own with one quad over all of it, so its edges fall on whole
+// pixels whatever the matrices. A quad rather than a scissored clear: the page's GL layer has no
+// scissor, and the capture draws bars there too.
+void paintBars(const Letterbox& box) {
   const PictureRect& p = box.picture;
   const int right = p.x + p.width;
   const int top = p.y + p.height;
@@ -44,13 +48,28 @@ void clearBars(const Letterbox& box) {
       {p.x, 0, p.width, p.y},
       {p.x, top, p.width, box.surfaceHeight - top},
   };
-  glPushAttrib(GL_COLOR_BUFFER_BIT | GL_SCISSOR_BIT);
-  glEnable(GL_SCISSOR_TEST);
-  glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+  glPushAttrib(GL_ALL_ATTRIB_BITS);
+  for (GLenum cap : {GL_TEXTURE_2D, GL_BLEND, GL_DEPTH_TEST, GL_CULL_FACE, GL_FOG}) glDisable(cap);
+  glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+  for (GLenum mode : {GL_PROJECTION, GL_MODELVIEW}) {
+    glMatrixMode(mode);
+    glPushMatrix();
+    glLoadIdentity();
+  }
+  glColor3f(0.0f, 0.0f, 0.0f);
   for (const PictureRect& bar : bars) {
     if (bar.width <= 0 || bar.height <= 0) continue;
-    glScissor(bar.x, bar.y, bar.width, bar.height);
-    glClear(GL_COLOR_BUFFER_BIT);
+    glViewport(bar.x, bar.y, bar.width, bar.height);
+    glBegin(GL_QUADS);
+    glVertex3f(-1.0f, -1.0f, 0.0f);
+    glVertex3f(1.0f, -1.0f, 0.0f);
+    glVertex3f(1.0f, 1.0f, 0.0f);
+    glVertex3f(-1.0f, 1.0f, 0.0f);
+    glEnd();
   }
-  glPopAttrib();
+  for (GLenum mode : {GL_PROJECTION, GL_MODELVIEW}) {
+    glMatrixMode(mode);
+    glPopMatrix();
+  }
+  glPopAttrib();  // the viewport, the matrix mode, the colour and every switch
 }

@@ -29,6 +29,6 @@ struct Letterbox {
 // when either shape is empty. Never empty on a surface that is not.
 Letterbox fitLetterbox(int surfaceWidth, int surfaceHeight, int shapeWidth, int shapeHeight);
 
-// Clears the bars to black in the current GL context's draw buffer (with every colour written,
-// as the scenes leave the mask), leaving the clear colour and the scissor as it found them.
-void clearBars(const Letterbox& box);
+// Paints the bars black in the current GL context's draw buffer, leaving every GL state as it
+// found it (the scenes' state carries over from frame to frame).
+void paintBars(const Letterbox& box);
