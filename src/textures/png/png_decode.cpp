@@ -1,5 +1,6 @@
-// The libpng read: transforms to 8-bit RGB, the size cap, the gamma table, and the longjmp
-// error path. Everything libpng allocates is released on every path by PngReadState.
+// The libpng read: the input callbacks that hold every chunk to the length of the input, the
+// transforms to 8-bit RGB, the size cap, the gamma table, and the longjmp error path.
+// Everything libpng allocates is released on every path by PngReadState.
 #include "textures/png/png_decode.h"
 
 #include <png.h>
@@ -18,17 +19,54 @@ constexpr double kUntaggedFileGamma = 1.0 / 2.2;
 void silentError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 void silentWarning(png_structp, png_const_charp) {}
 
-struct MemorySource {
-  const uint8_t* data;
-  size_t size;
-  size_t at;
+constexpr size_t kChunkHeaderBytes = 8;  // length, then type
+constexpr uint64_t kChunkCrcBytes = 4;
+
+// The file or the buffer being read, with its whole length known before libpng starts.
+struct PngInput {
+  const uint8_t* data = nullptr;  // the buffer, or null when reading `file`
+  FILE* file = nullptr;
+  uint64_t size = 0;
+  uint64_t at = 0;  // bytes handed to libpng so far
 };
 
+// libpng allocates and clears an ancillary chunk's declared length (tEXt, zTXt, iTXt, sPLT ...)
+// before it reads the data, so one flipped bit in a length field would cost gigabytes before
+// the input is refused as truncated. A chunk must therefore fit in what remains, data and CRC,
+// as soon as its header has been read; a file that breaks this can never be read to its end, so
+// refusing it here gives what libpng would give, without the allocation. libpng reads each
+// header in one call, and says so through its I/O state.
+void checkChunkFits(png_structp png, const PngInput& input, png_const_bytep bytes, size_t length) {
+  if ((png_get_io_state(png) & PNG_IO_MASK_LOC) != PNG_IO_CHUNK_HDR) return;
+  if (length != kChunkHeaderBytes) png_error(png, "chunk header read in pieces");
+  const uint64_t declared = png_get_uint_32(bytes);
+  if (declared + kChunkCrcBytes > input.size - input.at) png_error(png, "chunk past the end");
+}
+
 void readFromMemory(png_structp png, png_bytep out, size_t length) {
-  auto* source = static_cast<MemorySource*>(png_get_io_ptr(png));
-  if (length > source->size - source->at) png_error(png, "truncated");
-  std::memcpy(out, source->data + source->at, length);
-  source->at += length;
+  auto* input = static_cast<PngInput*>(png_get_io_ptr(png));
+  if (length > input->size - input->at) png_error(png, "truncated");
+  std::memcpy(out, input->data + input->at, length);
+  input->at += length;
+  checkChunkFits(png, *input, out, length);
+}
+
+void readFromFile(png_structp png, png_bytep out, size_t length) {
+  auto* input = static_cast<PngInput*>(png_get_io_ptr(png));
+  if (length > input->size - input->at || std::fread(out, 1, length, input->file) != length) {
+    png_error(png, "truncated");
+  }
+  input->at += length;
+  checkChunkFits(png, *input, out, length);
+}
+
+// The file's length from the open stream itself, so that it is the length of what is read.
+bool measureFile(FILE* file, uint64_t* size) {
+  if (std::fseek(file, 0, SEEK_END) != 0) return false;
+  const long end = std::ftell(file);
+  if (end < 0 || std::fseek(file, 0, SEEK_SET) != 0) return false;
+  *size = static_cast<uint64_t>(end);
+  return true;
 }
 
 // Owns what a read allocates, so that a longjmp out of libpng leaks nothing.
@@ -121,10 +159,12 @@ bool decodePngFile(const char* fileName, double viewingGamma, PngPixels* out) {
   FILE* file = std::fopen(fileName, "rb");
   if (file == nullptr) return finish(false, out);
   bool ok = false;
-  {
+  PngInput input;
+  input.file = file;
+  if (measureFile(file, &input.size)) {
     PngReadState state;
     if (state.ready()) {
-      png_init_io(state.png, file);
+      png_set_read_fn(state.png, &input, readFromFile);
       ok = readImage(&state, viewingGamma, out);
     }
   }
@@ -135,8 +175,10 @@ bool decodePngFile(const char* fileName, double viewingGamma, PngPixels* out) {
 bool decodePngMemory(const uint8_t* data, size_t size, double viewingGamma, PngPixels* out) {
   PngReadState state;
   if (!state.ready()) return finish(false, out);
-  MemorySource source{data, size, 0};
-  png_set_read_fn(state.png, &source, readFromMemory);
+  PngInput input;
+  input.data = data;
+  input.size = size;
+  png_set_read_fn(state.png, &input, readFromMemory);
   return finish(readImage(&state, viewingGamma, out), out);
 }
 
