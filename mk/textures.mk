@@ -1,7 +1,7 @@
 # The texture decoders' fuzzing and benchmark. `make fuzz` builds the libFuzzer targets with
-# clang in $(FUZZ_BUILD), writes the seed corpus there and runs each fuzzer FUZZ_SECONDS; any
-# crash, leak, timeout or out-of-memory input lands in tests/textures/regressions/, which
-# `make test` replays. `make bench-textures` prints decoding throughput against stb_image.
+# clang in $(FUZZ_BUILD), writes the seed corpus there and runs each fuzzer FUZZ_SECONDS (with
+# tests/fuzz/KIND.dict when there is one); any crash, leak, timeout or out-of-memory input lands
+# in tests/textures/regressions/, which `make test` replays. `make bench-textures` prints decoding throughput against stb_image.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 300
 FUZZ_REGRESSIONS := tests/textures/regressions
