@@ -75,7 +75,13 @@ export async function openDemo(site, {
   keepAudioContext = false,
 } = {}) {
   const server = python ? await pythonServer(site) : await serve(pack ? [pack, site] : site, 0);
-  const browser = await launchBrowser({ width, height });
+  let browser;
+  try {
+    browser = await launchBrowser({ width, height });
+  } catch (error) {
+    await server.close();
+    throw error;
+  }
   const page = await browser.newPage();
   if (refuseFullscreen) {
     await page.evaluateOnNewDocument(() => {

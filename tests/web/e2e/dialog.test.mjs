@@ -16,7 +16,7 @@ before(async () => {
   demo = await openDemo(site);
   await waitForDialog(demo.page);
 });
-after(async () => demo.close());
+after(async () => demo?.close());
 
 async function reopen() {
   await demo.close();
