@@ -29,8 +29,8 @@ tamsirelPage.messageBox = (() => {
     return button;
   }
 
-  return (text, caption, buttons, icon) => new Promise((resolve) => {
-    const question = buttons === p.buttonsYesNo;
+  return (text, caption, buttonsCode, icon) => new Promise((resolve) => {
+    const question = buttonsCode === p.buttonsYesNo;
     const layer = document.createElement('div');
     layer.className = 'box-layer';
     const box = document.createElement('div');
