@@ -9,6 +9,15 @@ find_program(TAMSIREL_PYTHON python3 REQUIRED)
 find_file(TAMSIREL_FILE_PACKAGER file_packager.py PATHS ${EMSCRIPTEN_ROOT_PATH}/tools
           /usr/share/emscripten/tools NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 
+# The page's numbers shared with the program, made from the header the program compiles.
+set(TAMSIREL_PAGE_PROTOCOL ${CMAKE_BINARY_DIR}/page/protocol.js)
+add_custom_command(OUTPUT ${TAMSIREL_PAGE_PROTOCOL}
+  COMMAND ${CMAKE_COMMAND} -DHEADER=${PROJECT_SOURCE_DIR}/src/platform/web/page_protocol.h
+          -DOUT=${TAMSIREL_PAGE_PROTOCOL} -P ${PROJECT_SOURCE_DIR}/cmake/page_protocol_js.cmake
+  DEPENDS ${PROJECT_SOURCE_DIR}/src/platform/web/page_protocol.h
+          ${PROJECT_SOURCE_DIR}/cmake/page_protocol_js.cmake
+  VERBATIM)
+
 # Put together again only when the program, the page or the asset pack changed.
 if(TARGET tamsirel AND TAMSIREL_HOST_ASSETS)
   file(GLOB page_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/platform/web/page/*)
@@ -18,13 +27,14 @@ if(TARGET tamsirel AND TAMSIREL_HOST_ASSETS)
       -DSITE=${TAMSIREL_SITE_DIR}
       -DZIP=${TAMSIREL_WEB_ZIP}
       -DPAGE=${PROJECT_SOURCE_DIR}/src/platform/web/page
+      -DPROTOCOL=${TAMSIREL_PAGE_PROTOCOL}
       -DPROGRAM_DIR=$<TARGET_FILE_DIR:tamsirel>
       -DASSETS=${TAMSIREL_HOST_ASSETS}
       -DPYTHON=${TAMSIREL_PYTHON}
       -DFILE_PACKAGER=${TAMSIREL_FILE_PACKAGER}
       -DLICENSES=${TAMSIREL_CROSS_PREFIX}/licenses
       -P ${PROJECT_SOURCE_DIR}/cmake/web_site.cmake
-    DEPENDS tamsirel ${page_files} ${asset_files} ${PROJECT_SOURCE_DIR}/cmake/web_site.cmake
+    DEPENDS tamsirel ${page_files} ${TAMSIREL_PAGE_PROTOCOL} ${asset_files} ${PROJECT_SOURCE_DIR}/cmake/web_site.cmake
             ${PROJECT_SOURCE_DIR}/cmake/zip_folder.cmake
     COMMENT "Writing ${TAMSIREL_SITE_DIR} and ${TAMSIREL_WEB_ZIP}"
     VERBATIM)

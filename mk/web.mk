@@ -3,8 +3,8 @@
 # $(WEB_BUILD)/tamsirel-web.zip; the asset pack comes from the Linux build's generator.
 # `make test-web` runs the browser build's tests: its unit tests under node, then the GL layer,
 # the scenes' frames and the page end to end in headless Chromium (puppeteer-core from npm,
-# pinned by tests/web/package-lock.json). `make serve-web` serves the site on 127.0.0.1 with the
-# headers it needs and prints the address.
+# pinned by tests/web/package-lock.json). `make serve-web` serves the site on 127.0.0.1, as any
+# static host would, and prints the address.
 WEB_BUILD ?= build-web
 WEB_PORT ?= 8080
 # emcc's optimiser runs on node; the node on these machines finds Debian's node modules (acorn)

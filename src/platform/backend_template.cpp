@@ -2,9 +2,10 @@
 // folder as its platform_table.cpp and replace each entry with the real thing. As it stands it is
 // a machine with nothing on it, where every step fails the way the shell expects a step to fail,
 // so the program reports a clean error instead of crashing. Besides the table a backend provides
-// showDialog and dialogOps (dialog.h) and MappedFile (mapped_file.h), handles the system's stop
-// signals where it has them (platform.h, beside exitProcess; sdl/stop_signal.cpp), and adds its
-// folder to CMakeLists.txt beside sdl/.
+// showDialog and dialogOps (dialog.h), running the dialog's idle work while the viewer thinks,
+// and MappedFile (mapped_file.h), handles the system's stop signals where it has them
+// (platform.h, beside exitProcess; sdl/stop_signal.cpp), and adds its folder to CMakeLists.txt
+// beside the three there are: sdl/ (Linux), win32/ (Windows) and web/ (the browser).
 #include <cstdio>
 #include <cstdlib>
 

@@ -88,6 +88,13 @@ DialogOps& dialogOps();
 
 constexpr int kDialogNotShown = -1;
 
+// Work for the time a dialog waits for the viewer, in small pieces: while a dialog is up, the
+// toolkit calls `work` between the viewer's events for as long as it answers true, so that the
+// dialog answers the viewer between any two pieces. nullptr: none (the start).
+void setDialogIdleWork(bool (*work)());
+// For the toolkits: runs one piece of that work; false when none is left or none was given.
+bool dialogIdleWork();
+
 // Builds the dialog from `dialogTemplate`, sends kDialogInit to `proc`, shows it and runs it
 // modally until the procedure ends it. Returns the result given to endDialog, or kDialogNotShown
 // (after writing the reason to standard error) when no dialog can be shown.

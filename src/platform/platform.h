@@ -2,9 +2,9 @@
 // the window with its GL context and events, display modes, process exit and sound output.
 // Everything goes through one table of plain function pointers, so a test or the capture tool can
 // replace any entry (a manual clock, a recording message box, a failing window). Each backend
-// fills the table in a folder of its own (sdl/ on Linux, win32/ on Windows); backend_template.cpp
-// lists what a new one must provide. Not here: the setup dialog toolkit (dialog.h), file mapping
-// (mapped_file.h) and GL drawing itself, which the scenes do directly.
+// fills the table in a folder of its own: sdl/ on Linux, win32/ on Windows, web/ in the browser;
+// backend_template.cpp lists what a new one must provide. Not here: the setup dialog toolkit
+// (dialog.h), file mapping (mapped_file.h) and GL drawing itself, which the scenes do directly.
 #pragma once
 
 #include <cstdint>

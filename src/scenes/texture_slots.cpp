@@ -36,6 +36,8 @@ void uploadSceneTextures() { finishQueuedUploads(); }
 
 void endFrameAndUpload() {
   demoClock->endFrame();
-  // The frame is handed over; while the rasterizer finishes it, a band of a picture goes up.
+  // The frame is handed over; while the rasterizer finishes it, a band of a picture goes up,
+  // and one decodes where no thread does it.
   sendUploadBand();
+  decodeAheadBand();
 }

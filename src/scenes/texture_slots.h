@@ -31,6 +31,7 @@ void bindSlot(int slot);
 // where they cost what they would cost in that frame.
 void uploadSceneTextures();
 
-// The clock's endFrame, then a band of a picture decoded ahead, of this scene or the next: how
-// every frame of a scene that loads its textures into slots ends.
+// The clock's endFrame, then a band of a picture decoded ahead going up, of this scene or the
+// next, and, where no thread decodes ahead, a band of the next scene's pictures decoding: how
+// every frame of every scene ends.
 void endFrameAndUpload();

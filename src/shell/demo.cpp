@@ -6,6 +6,7 @@
 #include "core/demo_clock.h"
 #include "core/fatal_error.h"
 #include "core/sequencer.h"
+#include "platform/dialog.h"
 #include "shell/display_settings.h"
 #include "shell/display_switch.h"
 #include "shell/message_loop.h"
@@ -13,6 +14,7 @@
 #include "startup/gl_window.h"
 #include "startup/long_lived_objects.h"
 #include "startup/window_error_box.h"
+#include "textures/gl/image_prefetch.h"
 
 namespace {
 
@@ -82,9 +84,12 @@ bool openWindow(GlTarget* target) {
 
 int runDemo(const DemoParts& parts) {
   createLongLivedObjects(parts.createFlyingObject);
-  // The first scene's images decode while the viewer is in the dialog.
+  // The first scene's images decode while the viewer is in the dialog: on their thread, or in
+  // the dialog's idle time where there is none.
   prefetchScene(parts.scenes[0]);
+  platform::setDialogIdleWork(decodeAheadBand);
   const int dialogResult = parts.runSetup();
+  platform::setDialogIdleWork(nullptr);
   if (setupCancelled != 0) return 0;
   takeDisplaySettings(dialogResult);
   GlTarget target;

@@ -13,6 +13,7 @@
 #include "png_writer.h"
 #include "recording_platform.h"
 #include "temp_files.h"
+#include "textures/gl/prefetch_queue.h"
 #include "textures/gl/texture_resample.h"
 
 namespace {
@@ -54,6 +55,58 @@ TEST(ImagePrefetch, GivesThePixelsAndLevelsOfTheDirectDecode) {
     EXPECT_TRUE(samePixels(ahead->levels[i], levels[i])) << i;
   EXPECT_EQ(takePrefetched(path.c_str(), ImageKind::PngWithLevels), nullptr) << "taken once";
   EXPECT_EQ(takePrefetched(path.c_str(), ImageKind::Png), nullptr) << "never queued as that kind";
+}
+
+// A picture of `height` rows, each a band of the test's own size.
+std::string writeTallPng(const std::string& name, uint32_t height) {
+  png_test::PngSpec shape;
+  shape.width = 8;
+  shape.height = height;
+  for (uint32_t i = 0; i < 8 * height * 3; ++i) shape.rows.push_back(static_cast<uint8_t>(i));
+  return writeTemp(name, png_test::encodePng(shape));
+}
+
+constexpr int64_t kRowOfEight = 8;
+
+// Without a thread nothing decodes until a band is asked for; a picture takes many bands, and
+// together they make the direct decode, levels included.
+TEST(PrefetchInBands, BandsTogetherMakeTheDirectDecode) {
+  const std::string path = writeTallPng("tall.png", 64);
+  PrefetchQueue queue(DecodeAhead::InBands);
+  const ImageRequest request[] = {{path.c_str(), ImageKind::PngWithLevels}};
+  queue.add(request, 0);
+  EXPECT_EQ(queue.takeDecodedPng([](const DecodedImage&, ImageKind) { return true; }).image,
+            nullptr);
+  int bands = 0;
+  while (queue.decodeBand(kRowOfEight)) ++bands;
+  EXPECT_GE(bands, 64) << "a band is a row of eight pixels here";
+  const std::unique_ptr<DecodedImage> ahead = queue.take({path, ImageKind::PngWithLevels});
+  ASSERT_NE(ahead, nullptr);
+  PngPixels direct;
+  ASSERT_TRUE(decodePngFile(path.c_str(), 0, &direct));
+  EXPECT_TRUE(samePixels(ahead->png, direct));
+  EXPECT_TRUE(ahead->levelsPicked);
+  EXPECT_EQ(ahead->levels.size(), 6u) << "4 x 32 down to 1 x 1";
+}
+
+// The picture being decoded is finished at once when its loader asks for it; one not begun
+// leaves the queue, for the loader to decode itself.
+TEST(PrefetchInBands, AskingForAPictureFinishesItOrLeavesItToTheLoader) {
+  const std::string begun = writeTallPng("begun.png", 32);
+  const std::string waiting = writeTallPng("waiting.png", 32);
+  PrefetchQueue queue(DecodeAhead::InBands);
+  const ImageRequest requests[] = {{begun.c_str(), ImageKind::Png},
+                                   {waiting.c_str(), ImageKind::Png}};
+  queue.add(requests, 0);
+  ASSERT_TRUE(queue.decodeBand(kRowOfEight));
+  ASSERT_TRUE(queue.decodeBand(kRowOfEight));
+  const std::unique_ptr<DecodedImage> ahead = queue.take({begun, ImageKind::Png});
+  ASSERT_NE(ahead, nullptr);
+  PngPixels direct;
+  ASSERT_TRUE(decodePngFile(begun.c_str(), 0, &direct));
+  EXPECT_TRUE(samePixels(ahead->png, direct));
+  EXPECT_EQ(queue.take({waiting, ImageKind::Png}), nullptr);
+  EXPECT_FALSE(queue.decodeBand(kRowOfEight)) << "nothing is left to decode";
 }
 
 TEST(ImagePrefetch, ABrokenBmpIsToldWhenTheSceneLoadsIt) {

@@ -107,6 +107,24 @@ TEST_P(PngDecode, GivesOpaqueRgbTopRowFirst) {
   EXPECT_EQ(r.rgb, GetParam().rgb);
 }
 
+// One row a band, with a gamma that changes every sample: the bytes of the whole read, the
+// interlaced picture's passes included.
+TEST_P(PngDecode, InBandsOfOneRowGivesTheWholeRead) {
+  const Bytes file = png_test::encodePng(GetParam().shape);
+  const Result whole = decode(file, 1.0);
+  PngBandReader reader;
+  ASSERT_TRUE(reader.openMemory(file.data(), file.size(), 1.0));
+  uint32_t bands = 0;
+  while (!reader.done()) {
+    ASSERT_TRUE(reader.readBand(1));
+    ++bands;
+  }
+  EXPECT_GE(bands, GetParam().shape.height);
+  PngPixels pixels;
+  ASSERT_TRUE(reader.take(&pixels));
+  EXPECT_EQ(Bytes(pixels.rgb.get(), pixels.rgb.get() + whole.rgb.size()), whole.rgb);
+}
+
 INSTANTIATE_TEST_SUITE_P(ColourTypes, PngDecode, ::testing::ValuesIn(pngCases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
@@ -196,6 +214,22 @@ TEST(PngDecodeFailure, RefusesBadFilesSilently) {
     EXPECT_FALSE(r.ok) << c.name;
     EXPECT_EQ(r.width, 0) << c.name;
   }
+}
+
+// The header reads well and the first rows too; the band that meets the cut fails, and nothing
+// is left to take.
+TEST(PngBandReader, AFileCutShortFailsInTheBandThatMeetsTheCut) {
+  const Bytes good = png_test::encodePng(png(4, 64, PNG_COLOR_TYPE_RGB, 8, Bytes(4 * 64 * 3, 90)));
+  const Bytes cut = prefix(good, good.size() - 20);
+  PngBandReader reader;
+  ASSERT_TRUE(reader.openMemory(cut.data(), cut.size(), 0));
+  bool failed = false;
+  while (!failed && !reader.done()) failed = !reader.readBand(4);
+  EXPECT_TRUE(failed);
+  EXPECT_FALSE(reader.readBand(4)) << "a failed read stays failed";
+  PngPixels pixels;
+  EXPECT_FALSE(reader.take(&pixels));
+  EXPECT_EQ(pixels.rgb, nullptr);
 }
 
 TEST(DecodePngFile, ReadsAFileAndRefusesAMissingOne) {

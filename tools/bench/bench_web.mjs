@@ -7,7 +7,9 @@
 //   on Linux, SwiftShader in headless Chromium, each frame timed to its finished drawing;
 // - our own share of a browser frame: the same benchmark with WebGL's draws and clears made
 //   empty, so what remains is the program, the GL layer and the calls into WebGL, without the
-//   rasteriser.
+//   rasteriser;
+// - each scene change in the page: the init and the first frame, in both runs, and what the
+//   decoding ahead of the next scene (in bands between the frames) costs the frames meanwhile.
 //
 //   node bench_web.mjs --build LINUX_BUILD --site SITE --programs WEB_CAPTURE_DIR [--runs N]
 import { execFileSync } from 'node:child_process';
@@ -124,6 +126,18 @@ try {
       fixed(w.p99_ms), fixed(o.median_ms)], widths));
   }
   console.log('\n"our share": the page\'s median frame with WebGL\'s draws and clears made empty.');
+
+  console.log('\nscene changes in the page, ms (init, then the first frame; "decoding": the frames ' +
+    'while the next scene decodes ahead over the same frames without):');
+  const changeWidths = [8, 10, 11, 13, 13, 15, 10];
+  console.log(row(['scene', 'page init', 'page first', 'our init', 'our first',
+    'our first/med', 'decoding'], changeWidths));
+  for (let i = 0; i < web.scenes.length; ++i) {
+    const [w, o] = [web.scenes[i], own.scenes[i]];
+    console.log(row([w.scene, fixed(w.init_ms), fixed(w.first_ms), fixed(o.init_ms),
+      fixed(o.first_ms), (o.first_ms / o.median_ms).toFixed(2),
+      o.decoding_ahead_cost ? o.decoding_ahead_cost.toFixed(2) : '-'], changeWidths));
+  }
 } finally {
   await server.close();
 }

@@ -299,7 +299,13 @@ void endDialog(Dialog* dialog, int result) {
 void runModal(Dialog& dialog) {
   dialog.window->show();
   applyWindowHints(dialog, dialog.placeX, dialog.placeY);
-  while (!dialog.ended && dialog.window->shown()) Fl::wait();
+  while (!dialog.ended && dialog.window->shown()) {
+    if (dialogIdleWork()) {
+      Fl::check();
+    } else {
+      Fl::wait();
+    }
+  }
 }
 
 }  // namespace

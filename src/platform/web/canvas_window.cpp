@@ -5,6 +5,7 @@
 // the program as window messages through a queue in the page. Not here: the GL context.
 #include <emscripten.h>
 
+#include "platform/web/page_protocol.h"
 #include "platform/web/web_backend.h"
 
 namespace platform {
@@ -20,13 +21,7 @@ namespace platform::web {
 
 namespace {
 
-// A message from the page's queue, packed in one int: the kind in bits 28-31, then for a size
-// the width in bits 14-27 and the height in bits 0-13, for a key its code, for an activation 1
-// when the page was hidden. 0: nothing waits.
-constexpr int kMessageSize = 1;
-constexpr int kMessageActivate = 2;
-constexpr int kMessageClose = 3;
-constexpr int kMessageKey = 4;
+using namespace protocol;
 
 EM_JS(int, pageViewportWidth, (), { return tamsirelPage.demoWindow.viewportWidth(); });
 EM_JS(int, pageViewportHeight, (), { return tamsirelPage.demoWindow.viewportHeight(); });
@@ -103,11 +98,11 @@ bool peekMessage(WindowMessage* message) {
   const int packed = pageNextMessage();
   if (packed == 0) return false;
   *message = {};
-  switch ((packed >> 28) & 0xf) {
+  switch (static_cast<unsigned>(packed) >> kMessageKindShift) {
     case kMessageSize:
       message->kind = MessageKind::Size;
-      message->width = (packed >> 14) & 0x3fff;
-      message->height = packed & 0x3fff;
+      message->width = (packed >> kMessageWidthShift) & kMessageSideMask;
+      message->height = packed & kMessageSideMask;
       break;
     case kMessageActivate:
       message->kind = MessageKind::Activate;
@@ -118,7 +113,7 @@ bool peekMessage(WindowMessage* message) {
       break;
     case kMessageKey:
       message->kind = MessageKind::KeyDown;
-      message->key = packed & 0xffff;
+      message->key = packed & kMessageKeyMask;
       break;
     default:
       message->kind = MessageKind::Other;

@@ -2,7 +2,8 @@
 // the dialog font's real size, placed and ticked by the procedure, and the keyboard handled by
 // the same template rules as the desktop (Tab and Shift+Tab over the tab stops, arrows inside a
 // group, Enter for the focused or default button, Escape to cancel, Alt and a label's letter).
-// The page reports clicks and keys; the decisions are made here. Not here: what the commands mean.
+// The page reports clicks and keys; the decisions are made here. While the viewer thinks, the
+// dialog's idle work runs between the page's turns. Not here: what the commands mean.
 #include <emscripten.h>
 
 #include <cctype>
@@ -10,6 +11,7 @@
 
 #include "platform/dialog.h"
 #include "platform/dialog_layout.h"
+#include "platform/web/page_protocol.h"
 #include "platform/web/web_backend.h"
 
 namespace platform {
@@ -23,22 +25,7 @@ struct Dialog {
 
 namespace {
 
-// What the page reports, packed in one int: the kind in bits 28-31, the focused control's index
-// plus one in bits 20-27, the modifier keys in bits 16-19 and a control's index or a key code
-// (the DOM's keyCode) in bits 0-15.
-constexpr int kEventActivated = 1;  // a control was clicked, or pressed with the space bar
-constexpr int kEventKey = 2;        // a key the dialog manager handles
-constexpr int kShift = 1;
-constexpr int kAlt = 2;
-constexpr int kCtrl = 4;
-constexpr int kMeta = 8;
-constexpr int kKeyTab = 9;
-constexpr int kKeyEnter = 13;
-constexpr int kKeyEscape = 27;
-constexpr int kKeyLeft = 37;
-constexpr int kKeyUp = 38;
-constexpr int kKeyRight = 39;
-constexpr int kKeyDown = 40;
+namespace protocol = web::protocol;
 
 EM_JS(double, pageFontAverageWidth, (int pixels), {
   return tamsirelPage.dialog.averageCharWidth(pixels);
@@ -61,23 +48,26 @@ EM_JS(void, pageDialogSetCheck, (int index, int checked), {
 });
 EM_JS(int, pageDialogChecked, (int index), { return tamsirelPage.dialog.checked(index) ? 1 : 0; });
 EM_JS(void, pageDialogFocus, (int index), { tamsirelPage.dialog.focus(index); });
-EM_ASYNC_JS(int, pageDialogNextEvent, (), { return await tamsirelPage.dialog.nextEvent(); });
+// With `busy`, the answer comes at the browser's next turn, 0 when the viewer did nothing.
+EM_ASYNC_JS(int, pageDialogNextEvent, (int busy), {
+  return await tamsirelPage.dialog.nextEvent(busy !== 0);
+});
 EM_JS(void, pageDialogClose, (), { tamsirelPage.dialog.close(); });
 
 int kindCode(ControlKind kind) {
   switch (kind) {
     case ControlKind::DefaultPushButton:
-      return 0;
+      return protocol::kControlDefaultButton;
     case ControlKind::PushButton:
-      return 1;
+      return protocol::kControlButton;
     case ControlKind::GroupBox:
-      return 2;
+      return protocol::kControlGroup;
     case ControlKind::AutoRadioButton:
-      return 3;
+      return protocol::kControlRadio;
     case ControlKind::AutoCheckBox:
-      return 4;
+      return protocol::kControlCheck;
   }
-  return 1;
+  return protocol::kControlButton;
 }
 
 void sendCommand(Dialog& dialog, int id) {
@@ -122,31 +112,31 @@ int mnemonicControl(const Dialog& dialog, int letter) {
 
 void handleKey(Dialog& dialog, int key, int modifiers, int focused) {
   const auto controls = dialog.dialogTemplate->controls;
-  if ((modifiers & (kCtrl | kMeta)) != 0) return;
-  if ((modifiers & kAlt) != 0) {
+  if ((modifiers & (protocol::kModifierCtrl | protocol::kModifierMeta)) != 0) return;
+  if ((modifiers & protocol::kModifierAlt) != 0) {
     const int index = mnemonicControl(dialog, key);
     if (index < 0) return;
     pageDialogFocus(index);
     activate(dialog, index, false);
     return;
   }
-  const int step = (modifiers & kShift) != 0 ? -1 : 1;
+  const int step = (modifiers & protocol::kModifierShift) != 0 ? -1 : 1;
   switch (key) {
-    case kKeyTab:
+    case protocol::kKeyTab:
       moveFocus(dialog, focused, nextTabStop(controls, focused, step), false);
       break;
-    case kKeyLeft:
-    case kKeyUp:
+    case protocol::kKeyLeft:
+    case protocol::kKeyUp:
       moveFocus(dialog, focused, nextInGroup(controls, focused, -1), true);
       break;
-    case kKeyRight:
-    case kKeyDown:
+    case protocol::kKeyRight:
+    case protocol::kKeyDown:
       moveFocus(dialog, focused, nextInGroup(controls, focused, 1), true);
       break;
-    case kKeyEnter:
+    case protocol::kKeyEnter:
       sendCommand(dialog, enterCommand(controls, focused));
       break;
-    case kKeyEscape:
+    case protocol::kKeyEscape:
       sendCommand(dialog, kCommandCancel);
       break;
     default:
@@ -155,12 +145,12 @@ void handleKey(Dialog& dialog, int key, int modifiers, int focused) {
 }
 
 void handleEvent(Dialog& dialog, int event) {
-  const int kind = (event >> 28) & 0xf;
-  const int focused = ((event >> 20) & 0xff) - 1;
-  const int modifiers = (event >> 16) & 0xf;
+  const int kind = (event >> protocol::kEventKindShift) & 0xf;
+  const int focused = ((event >> protocol::kEventFocusShift) & 0xff) - 1;
+  const int modifiers = (event >> protocol::kEventModifiersShift) & 0xf;
   const int code = event & 0xffff;
-  if (kind == kEventActivated) activate(dialog, code, true);
-  if (kind == kEventKey) handleKey(dialog, code, modifiers, focused);
+  if (kind == protocol::kEventActivated) activate(dialog, code, true);
+  if (kind == protocol::kEventKey) handleKey(dialog, code, modifiers, focused);
 }
 
 void build(const DialogTemplate& t) {
@@ -220,7 +210,11 @@ int showDialog(const DialogTemplate& dialogTemplate, DialogProc proc) {
   build(dialogTemplate);
   proc(&dialog, kDialogInit, 0, 0);
   if (!dialog.ended) pageDialogShow();
-  while (!dialog.ended) handleEvent(dialog, pageDialogNextEvent());
+  // The idle work goes a piece a turn of the browser, which takes the viewer's input between.
+  while (!dialog.ended) {
+    const int event = pageDialogNextEvent(dialogIdleWork() ? 1 : 0);
+    if (event != 0) handleEvent(dialog, event);
+  }
   pageDialogClose();
   return dialog.result;
 }

@@ -5,13 +5,16 @@
 
 #include <cstdio>
 
+#include "platform/web/page_protocol.h"
 #include "platform/web/web_backend.h"
 
 namespace platform::web {
 
 namespace {
 
-// buttons: 0 OK, 1 Yes/No; icon: 0 none, 1 information, 2 exclamation, 3 stop.
+using namespace protocol;
+
+// buttons: protocol's kButtons*; icon: its kIcon*. The answer is its kAnswer*.
 EM_ASYNC_JS(int, pageMessageBox, (const char* text, const char* caption, int buttons, int icon), {
   return await tamsirelPage.messageBox(UTF8ToString(text), UTF8ToString(caption), buttons, icon);
 });
@@ -19,15 +22,15 @@ EM_ASYNC_JS(int, pageMessageBox, (const char* text, const char* caption, int but
 int iconCode(BoxIcon icon) {
   switch (icon) {
     case BoxIcon::None:
-      return 0;
+      return kIconNone;
     case BoxIcon::Information:
-      return 1;
+      return kIconInformation;
     case BoxIcon::Exclamation:
-      return 2;
+      return kIconExclamation;
     case BoxIcon::Stop:
-      return 3;
+      return kIconStop;
   }
-  return 0;
+  return kIconNone;
 }
 
 }  // namespace
@@ -39,9 +42,10 @@ int messageBox(const char* text, const char* caption, BoxButtons buttons, BoxIco
     return buttons == BoxButtons::YesNo ? kAnswerNo : kAnswerOk;
   }
   const int answer =
-      pageMessageBox(text, caption, buttons == BoxButtons::YesNo ? 1 : 0, iconCode(icon));
-  if (buttons == BoxButtons::Ok) return kAnswerOk;
-  return answer == kAnswerYes ? kAnswerYes : kAnswerNo;
+      pageMessageBox(text, caption, buttons == BoxButtons::YesNo ? kButtonsYesNo : kButtonsOk,
+                     iconCode(icon));
+  if (buttons == BoxButtons::Ok) return platform::kAnswerOk;
+  return answer == kAnswerYes ? platform::kAnswerYes : platform::kAnswerNo;
 }
 
 }  // namespace platform::web

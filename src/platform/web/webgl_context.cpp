@@ -2,11 +2,15 @@
 // (gl/webgl_layer.h). The pixel format is what WebGL gives every canvas (8-bit RGBA, a 24-bit
 // depth buffer when asked for depth), so choosing one only checks the request can be met. The
 // buffer swap hands the frame to the browser and waits for its next animation frame, so the
-// frames pace with the display.
+// frames pace with the display; the page then knows when each frame was shown, and keeps the
+// music with it. A context the browser loses goes on taking the frames, which show nothing;
+// when the browser restores it, the swap brings the layer back before the next frame, and when
+// it does not, the swap says so in a box and ends the demo: never a black canvas for good.
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
 #include "platform/web/gl/webgl_layer.h"
+#include "platform/web/page_protocol.h"
 #include "platform/web/web_backend.h"
 
 namespace platform {
@@ -31,9 +35,22 @@ constexpr int kTheFormat = 1;
 constexpr int kMostColourBits = 32;  // 8 bits each of red, green, blue and alpha
 constexpr int kMostDepthBits = 24;
 
-EM_ASYNC_JS(void, pageNextAnimationFrame, (), {
+// The context's state once the frame is on screen (demo_window.js), one of protocol's kContext*.
+EM_ASYNC_JS(int, pageNextAnimationFrame, (), {
+  tamsirelPage.frames.swapped();
   await new Promise((resolve) => requestAnimationFrame(resolve));
+  tamsirelPage.frames.shown();
+  tamsirelPage.music.follow();
+  return tamsirelPage.demoWindow.glContextState();
 });
+
+RenderContext* current = nullptr;
+
+[[noreturn]] void pictureLost() {
+  messageBox("The browser lost the demo's picture (its WebGL context) and could not give it back.",
+             "ERROR", BoxButtons::Ok, BoxIcon::Stop, true);
+  platform::exitProcess(1);
+}
 
 }  // namespace
 
@@ -72,15 +89,18 @@ RenderContext* createContext(DeviceContext* dc) {
 // with; made current again, it keeps what it has.
 bool makeCurrent(DeviceContext* dc, RenderContext* rc) {
   if (dc == nullptr || rc == nullptr) {
+    current = nullptr;
     return emscripten_webgl_make_context_current(0) == EMSCRIPTEN_RESULT_SUCCESS;
   }
   if (emscripten_webgl_make_context_current(rc->handle) != EMSCRIPTEN_RESULT_SUCCESS) return false;
   if (!rc->layerStarted) rc->layerStarted = webglLayerStart();
+  current = rc->layerStarted ? rc : nullptr;
   return rc->layerStarted;
 }
 
 bool deleteContext(RenderContext* rc) {
   if (rc == nullptr) return false;
+  if (rc == current) current = nullptr;
   const bool deleted = emscripten_webgl_destroy_context(rc->handle) == EMSCRIPTEN_RESULT_SUCCESS;
   delete rc;
   return deleted;
@@ -92,7 +112,11 @@ bool releaseDeviceContext(Window*, DeviceContext* dc) {
   return true;
 }
 
-void swapBuffers(DeviceContext*) { pageNextAnimationFrame(); }
+void swapBuffers(DeviceContext*) {
+  const int context = pageNextAnimationFrame();
+  if (context == protocol::kContextGivenUp) pictureLost();
+  if (context == protocol::kContextRestored && current != nullptr && !webglLayerRestore()) pictureLost();
+}
 
 // Every swap already waits for the browser's next frame, which follows the display: an interval
 // of 1 is what the page always gives, and the page offers no other.

@@ -1,6 +1,7 @@
 // The dialog toolkit on Win32: the template built in memory and run by the dialog manager with
 // DialogBoxIndirectParamA, which gives Tab, arrows, mnemonics, Enter and Escape natively. A thin
-// dialog procedure passes the opening and the commands on to the shared procedure.
+// dialog procedure passes the opening and the commands on to the shared procedure, and runs the
+// dialog's idle work on a timer, whose messages come only when no other is waiting.
 #include <windows.h>
 
 #include <cstdio>
@@ -17,6 +18,8 @@ struct Dialog {
 
 namespace {
 
+constexpr UINT_PTR kIdleTimer = 1;
+
 Dialog* dialogOf(HWND window) {
   return reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
 }
@@ -26,7 +29,12 @@ INT_PTR CALLBACK forwardingProc(HWND window, UINT message, WPARAM wParam, LPARAM
     Dialog* dialog = reinterpret_cast<Dialog*>(lParam);
     dialog->window = window;
     SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(dialog));
+    SetTimer(window, kIdleTimer, USER_TIMER_MINIMUM, nullptr);
     return dialog->proc(dialog, kDialogInit, wParam, lParam);
+  }
+  if (message == WM_TIMER && wParam == kIdleTimer) {
+    if (!dialogIdleWork()) KillTimer(window, kIdleTimer);
+    return TRUE;
   }
   Dialog* dialog = dialogOf(window);
   if (dialog == nullptr) return FALSE;

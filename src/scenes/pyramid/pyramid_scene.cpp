@@ -9,6 +9,7 @@
 #include "core/demo_clock.h"
 #include "scenes/pyramid/pyramid_drawing.h"
 #include "scenes/pyramid/pyramid_motion.h"
+#include "scenes/texture_slots.h"
 #include "scenes/warm_up.h"
 #include "textures/gl/image_prefetch.h"
 #include "textures/gl/png_bind.h"
@@ -128,7 +129,7 @@ int frame() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   animate(scene, demoClock->frameTime);
   drawView(scene);
-  demoClock->endFrame();
+  endFrameAndUpload();
   return demoClock->elapsed > kPyramidDurationMs ? 1 : 0;
 }
 

@@ -1,11 +1,14 @@
-// Images decoded ahead of the init that uploads them, on one worker thread, so that a scene's
-// init only uploads: the demo queues the first scene's files while the setup dialog is up and
-// each later scene's while the one before plays. The worker makes exactly what the direct load
-// makes from the same file: a PNG's rows (and, for picked mipmaps, every halved level), a BMP's
-// picture, or the failure, with the "Error" boxes the BMP decoder would show, which the loader
-// shows when init asks for the file and not before. Not here: GL, and which files to queue.
+// Images decoded ahead of the init that uploads them, so that a scene's init only uploads: the
+// demo queues the first scene's files while the setup dialog is up and each later scene's while
+// the one before plays. They decode on a worker thread, or, in a build without threads, a band
+// at a time on the program's own thread, between frames and while the dialog waits. Either way
+// the result is exactly what the direct load makes from the same file: a PNG's rows (and, for
+// picked mipmaps, every halved level), a BMP's picture, or the failure, with the "Error" boxes
+// the BMP decoder would show, which the loader shows when init asks for the file and not before.
+// Not here: GL, and which files to queue.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
@@ -41,17 +44,17 @@ struct DecodedImage {
   BmpRead bmp;  // readBmpFile's result
 };
 
-// Queues the files for the worker, which starts on the first call. A file already queued or
-// decoded and not yet taken is not queued again. The viewing gamma the PNG files decode with is
-// read from the environment here, on the calling thread; the worker reads no environment.
+// Queues the files; the worker, where there is one, starts on the first call. A file already
+// queued or decoded and not yet taken is not queued again. The viewing gamma the PNG files
+// decode with is read from the environment here, on the calling thread.
 void prefetchImages(std::span<const ImageRequest> files);
 
-// The worker's result for `fileName` of `kind`, waiting while the worker is at that very file;
-// nullptr when it was never queued or the worker has not reached it (it is dropped from the
+// The result for `fileName` of `kind`, decoded to its end first when it is being decoded;
+// nullptr when it was never queued or its decoding has not begun (it is dropped from the
 // queue), and then the caller decodes the file itself, as fast as the worker would.
 std::unique_ptr<DecodedImage> takePrefetched(const char* fileName, ImageKind kind);
 
-// The PNG the worker finished first of those nobody has taken and `wanted` accepts, taken now
+// The PNG finished first of those nobody has taken and `wanted` accepts, taken now
 // without waiting; `image` is nullptr when there is none yet.
 struct TakenPng {
   std::string fileName;
@@ -60,6 +63,14 @@ struct TakenPng {
 };
 TakenPng takeDecodedPng(bool (*wanted)(const DecodedImage& image, ImageKind kind));
 
-// Waits until the worker has decoded everything queued (the benchmark stands for the viewer's
+// At most about this many pixels decode in one band of a build without threads: well under a
+// millisecond of a frame.
+constexpr int64_t kDecodeBandPixels = 16 * 1024;
+
+// In a build without threads: decodes the next band of the files queued, here and now; false
+// when nothing waits. With a worker thread: false at once.
+bool decodeAheadBand();
+
+// Returns once everything queued is decoded (the benchmark stands for the viewer's
 // time in the setup dialog with it).
 void finishPrefetching();

@@ -24,6 +24,36 @@ struct PngPixels {
 bool decodePngFile(const char* fileName, double viewingGamma, PngPixels* out);
 bool decodePngMemory(const uint8_t* data, size_t size, double viewingGamma, PngPixels* out);
 
+// The same decoding a band of rows at a time, for a thread that draws frames between bands. The
+// bands together give exactly what decodePngFile gives. Any failure ends the read: every later
+// call answers false.
+class PngBandReader {
+ public:
+  PngBandReader();
+  ~PngBandReader();
+  PngBandReader(const PngBandReader&) = delete;
+  PngBandReader& operator=(const PngBandReader&) = delete;
+
+  // Reads the header and makes room for the pixels; false when the file cannot be read, is
+  // not a PNG or is too large. `data` must outlive the read.
+  bool open(const char* fileName, double viewingGamma);
+  bool openMemory(const uint8_t* data, size_t size, double viewingGamma);
+  // Reads the next rows, about `pixels` of them and at least one row; an interlaced picture
+  // goes through its rows once a pass. False when the file turns out broken.
+  bool readBand(int64_t pixels);
+  // Every row of every pass is read (or the read failed).
+  bool done() const;
+  // The picture once done; false, and `out` empty, when the read failed or is not done.
+  bool take(PngPixels* out);
+
+ private:
+  struct Read;
+  bool start(double viewingGamma);
+  bool fail();
+
+  std::unique_ptr<Read> read_;
+};
+
 // The display exponent from the environment variable VIEWING_GAMMA; 0 when it is unset or not
 // a positive number.
 double viewingGammaFromEnvironment();

@@ -5,10 +5,12 @@
 // stipples, texture generation ...).
 #pragma once
 
+// The GL 1.1 and GLU headers the scenes compile against come first: every entry point the layer
+// defines must match their declarations, or the build fails.
+#include <GL/gl.h>
+#include <GL/glu.h>
 #include <webgl/webgl1.h>
 #include <webgl/webgl2.h>
-
-#include "platform/web/gl/gl11_enums.h"
 
 namespace webgl_layer {
 

@@ -205,12 +205,17 @@ void sendDefaults() {
 }  // namespace
 
 bool startRenderer(std::string* failure) {
+  if (!restartRenderer(failure)) return false;
+  std::copy(sent.viewport, sent.viewport + 4, layer.state.viewport);
+  return true;
+}
+
+bool restartRenderer(std::string* failure) {
   program = FixedFunctionProgram{};
   if (!buildFixedFunctionProgram(&program, failure)) return false;
   makeVertexArray();
   makeWhiteTexture();
   sendDefaults();
-  std::copy(sent.viewport, sent.viewport + 4, layer.state.viewport);
   return true;
 }
 

@@ -24,6 +24,9 @@ struct Vertex {
 // sets WebGL's state to GL 1.1's defaults with the viewport WebGL has. False, with why in
 // `failure`, when the program does not build.
 bool startRenderer(std::string* failure);
+// The same in a context the browser restored after losing it, where the layer's own state (the
+// viewport included) stands as the program left it and reaches WebGL with the next draw.
+bool restartRenderer(std::string* failure);
 // Draws GL_TRIANGLES, GL_LINES or GL_POINTS in the layer's current state. Leaves the bound
 // texture (or the white one when texturing is off or the texture incomplete) bound to WebGL.
 void drawVertices(GLenum mode, const Vertex* vertices, size_t count);

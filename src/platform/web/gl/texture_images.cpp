@@ -3,6 +3,7 @@
 // sized ones) is held in the WebGL format of its base, and pixels given in another format are
 // converted first. Every component is stored in 8 bits. Only GL_UNSIGNED_BYTE pixels, no borders,
 // no proxy textures.
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -72,6 +73,12 @@ class StoragePixels {
   }
   const uint8_t* data() const { return converted_.empty() ? pixels_ : converted_.data(); }
   const PixelStore& store() const { return store_; }
+  // The same pixels in tight rows: what the texture keeps for a restored context.
+  std::vector<uint8_t> tight(GLsizei width, GLsizei height, GLenum storage) && {
+    if (!converted_.empty()) return std::move(converted_);
+    if (pixels_ == nullptr) return {};
+    return tightCopy(pixels_, width, height, componentsOf(storage), store_);
+  }
 
  private:
   const uint8_t* pixels_;
@@ -113,13 +120,27 @@ void texImage(GLenum target, GLint level, GLint internalFormat, GLsizei width, G
   }
   TextureObject& texture = boundTexture();
   bindForUpload(texture);
-  const StoragePixels ready(pixels, width, height, format, base, store);
+  StoragePixels ready(pixels, width, height, format, base, store);
   const GLenum storage = storageOf(base);
   syncUnpack(ready.store());
   emscripten_glTexImage2D(GL_TEXTURE_2D, level, static_cast<GLint>(storage), width, height, 0,
                           storage, GL_UNSIGNED_BYTE, ready.data());
   if (texture.levels.size() <= static_cast<size_t>(level)) texture.levels.resize(level + 1);
-  texture.levels[level] = {width, height, base};
+  texture.levels[level] = {width, height, base, std::move(ready).tight(width, height, storage)};
+}
+
+// The rectangle's tight rows written into the level's kept pixels.
+void keepSubImage(TextureLevel* level, GLint x, GLint y, GLsizei width, GLsizei height,
+                  const std::vector<uint8_t>& rows) {
+  const size_t components = componentsOf(storageOf(level->base));
+  const size_t levelRow = static_cast<size_t>(level->width) * components;
+  if (level->pixels.empty()) level->pixels.resize(levelRow * static_cast<size_t>(level->height));
+  const size_t rowBytes = static_cast<size_t>(width) * components;
+  for (GLsizei row = 0; row < height; ++row) {
+    std::copy_n(rows.data() + rowBytes * static_cast<size_t>(row), rowBytes,
+                level->pixels.data() + levelRow * static_cast<size_t>(y + row) +
+                    components * static_cast<size_t>(x));
+  }
 }
 
 void texSubImage(GLenum target, GLint level, GLint x, GLint y, GLsizei width, GLsizei height,
@@ -138,11 +159,13 @@ void texSubImage(GLenum target, GLint level, GLint x, GLint y, GLsizei width, GL
   }
   if (width == 0 || height == 0 || pixels == nullptr) return;
   bindForUpload(texture);
-  const StoragePixels ready(pixels, width, height, format, stored.base, store);
+  StoragePixels ready(pixels, width, height, format, stored.base, store);
   const GLenum storage = storageOf(stored.base);
   syncUnpack(ready.store());
   emscripten_glTexSubImage2D(GL_TEXTURE_2D, level, x, y, width, height, storage, GL_UNSIGNED_BYTE,
                              ready.data());
+  keepSubImage(&texture.levels[level], x, y, width, height,
+               std::move(ready).tight(width, height, storage));
 }
 
 // A list keeps the pixels as they were when it was compiled, in tight rows.
@@ -189,6 +212,16 @@ GLenum unpackTwin(GLenum pname) {
 bool isPackName(GLenum pname) { return unpackTwin(pname) != pname; }
 
 }  // namespace
+
+void uploadStoredLevel(const TextureObject& texture, size_t level) {
+  const TextureLevel& stored = texture.levels[level];
+  if (stored.base == 0) return;
+  const GLenum storage = storageOf(stored.base);
+  syncUnpack(kTightRows);
+  emscripten_glTexImage2D(GL_TEXTURE_2D, static_cast<GLint>(level), static_cast<GLint>(storage),
+                          stored.width, stored.height, 0, storage, GL_UNSIGNED_BYTE,
+                          stored.pixels.empty() ? nullptr : stored.pixels.data());
+}
 
 }  // namespace webgl_layer
 

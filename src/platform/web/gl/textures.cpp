@@ -93,6 +93,19 @@ void restoreTextureParameters(GLuint name, const TextureParameters& parameters) 
 
 GLint maxTextureSize() { return maxSize; }
 
+void restoreTextures() {
+  emscripten_glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
+  for (auto& [name, texture] : objects) {
+    emscripten_glGenTextures(1, &texture.webglName);
+    bindForUpload(texture);
+    for (GLenum pname : {GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER, GL_TEXTURE_WRAP_S,
+                         GL_TEXTURE_WRAP_T}) {
+      sendParameter(pname, *fieldOf(&texture.parameters, pname));
+    }
+    for (size_t i = 0; i < texture.levels.size(); ++i) uploadStoredLevel(texture, i);
+  }
+}
+
 void resetTextures() {
   objects.clear();
   reserved.clear();

@@ -1,11 +1,13 @@
 // Texture objects under the program's own names: glGenTextures, glBindTexture, glDeleteTextures,
 // glIsTexture, glTexParameteri and glTexEnvi. Each object owns a WebGL texture made when it is
 // first bound, and keeps what WebGL cannot be asked: its parameters and the size and format of
-// each level, from which the layer tells whether it is complete. Name 0 is GL 1.1's default
+// each level, from which the layer tells whether it is complete, and each level's pixels, from
+// which a restored context gets the object back after the browser lost the old one. Name 0 is GL 1.1's default
 // texture, a real object that can hold images. Only GL_TEXTURE_2D, and only GL_MODULATE as the
 // texture environment.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "platform/web/gl/layer_state.h"
@@ -23,6 +25,9 @@ struct TextureLevel {
   GLsizei width = 0;
   GLsizei height = 0;
   GLenum base = 0;  // the GL 1.1 base format (GL_RGB, GL_LUMINANCE ...); 0 while no image
+  // What WebGL holds, in its storage format and tight rows; empty while the level holds the
+  // zeros WebGL gives an image made without pixels.
+  std::vector<uint8_t> pixels;
 };
 
 struct TextureObject {
@@ -44,5 +49,11 @@ void restoreTextureParameters(GLuint name, const TextureParameters& parameters);
 GLint maxTextureSize();
 // Forgets every object (their WebGL textures go with the context) and makes the default one.
 void resetTextures();
+// Sends level `level` of `texture`, bound for uploads, from the pixels it keeps
+// (texture_images.cpp).
+void uploadStoredLevel(const TextureObject& texture, size_t level);
+// In a context restored after a loss: every object gets a new WebGL texture with its parameters
+// and its levels' pixels, and the default object is bound for uploads.
+void restoreTextures();
 
 }  // namespace webgl_layer

@@ -29,3 +29,14 @@ bool webglLayerStart() {
   learnRenderer();
   return true;
 }
+
+bool webglLayerRestore() {
+  std::string failure;
+  if (!restartRenderer(&failure)) {
+    std::fprintf(stderr, "tamsirel: the restored WebGL 2 context refused the GL 1.1 layer: %s\n",
+                 failure.c_str());
+    return false;
+  }
+  restoreTextures();
+  return true;
+}

@@ -44,3 +44,8 @@
 // off with GL_LESS, fog density 1, the viewport the whole canvas ...). Everything a previous
 // start made is forgotten. False, with the reason on stderr, when WebGL refuses the program.
 bool webglLayerStart();
+// Brings the layer back in its WebGL 2 context after the browser lost it and restored it, made
+// current just before: the program and buffers are built again and every texture object is
+// made again from the pixels the layer kept; the GL 1.1 state, the display lists and the names
+// stay as the program left them. False, with the reason on stderr, when WebGL refuses the program.
+bool webglLayerRestore();

@@ -10,9 +10,13 @@ tamsirelPage.dialog = (() => {
   const fontFamily =
     '"MS Sans Serif", "Microsoft Sans Serif", Tahoma, "DejaVu Sans", Verdana, sans-serif';
   const measureText = 'ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz';
-  const kinds = ['default-button', 'button', 'group', 'radio', 'check'];
-  const handledKeys = new Set([9, 13, 27, 37, 38, 39, 40]);
-  const eventActivated = 1, eventKey = 2;
+  const p = tamsirelPage.protocol;
+  const kinds = {
+    [p.controlDefaultButton]: 'default-button', [p.controlButton]: 'button',
+    [p.controlGroup]: 'group', [p.controlRadio]: 'radio', [p.controlCheck]: 'check',
+  };
+  const handledKeys = new Set([p.keyTab, p.keyEnter, p.keyEscape, p.keyLeft, p.keyUp, p.keyRight,
+    p.keyDown]);
 
   let frame = null, client = null, controls = [];
   let events = [], waiting = null;
@@ -63,11 +67,13 @@ tamsirelPage.dialog = (() => {
   }
 
   function packed(kind, modifiers, code) {
-    return (kind << 28) | ((focusedIndex() + 1) << 20) | (modifiers << 16) | code;
+    return (kind << p.eventKindShift) | ((focusedIndex() + 1) << p.eventFocusShift) |
+      (modifiers << p.eventModifiersShift) | code;
   }
 
   function modifiersOf(e) {
-    return (e.shiftKey ? 1 : 0) | (e.altKey ? 2 : 0) | (e.ctrlKey ? 4 : 0) | (e.metaKey ? 8 : 0);
+    return (e.shiftKey ? p.modifierShift : 0) | (e.altKey ? p.modifierAlt : 0) |
+      (e.ctrlKey ? p.modifierCtrl : 0) | (e.metaKey ? p.modifierMeta : 0);
   }
 
   function onKey(e) {
@@ -76,7 +82,7 @@ tamsirelPage.dialog = (() => {
     if (!handledKeys.has(e.keyCode) && !(e.altKey && letter)) return;
     e.preventDefault();
     e.stopPropagation();
-    post(packed(eventKey, modifiersOf(e), e.keyCode));
+    post(packed(p.eventKey, modifiersOf(e), e.keyCode));
   }
 
   function makeButton(index, kind, text) {
@@ -87,7 +93,7 @@ tamsirelPage.dialog = (() => {
     label.className = 'label';
     labelInto(label, text);
     button.append(label);
-    button.addEventListener('click', () => post(packed(eventActivated, 0, index)));
+    button.addEventListener('click', () => post(packed(p.eventActivated, 0, index)));
     return { element: button, focusable: button };
   }
 
@@ -102,7 +108,7 @@ tamsirelPage.dialog = (() => {
     label.className = 'label';
     labelInto(label, text);
     wrapper.append(input, label);
-    input.addEventListener('click', () => post(packed(eventActivated, 0, index)));
+    input.addEventListener('click', () => post(packed(p.eventActivated, 0, index)));
     return { element: wrapper, focusable: input, input };
   }
 
@@ -133,8 +139,6 @@ tamsirelPage.dialog = (() => {
     frame.append(title, client);
     tamsirelPage.stage.append(frame);
     document.addEventListener('keydown', onKey, true);
-    document.addEventListener('pointerdown', tamsirelPage.music.unlock, true);
-    document.addEventListener('keydown', tamsirelPage.music.unlock, true);
   }
 
   function add(index, id, kindCode, text, group, x, y, width, height, disabled) {
@@ -184,15 +188,29 @@ tamsirelPage.dialog = (() => {
     if (c && c.focusable) c.focusable.focus();
   }
 
-  function nextEvent() {
+  // A turn of the browser without the 4 ms that nested timeouts wait.
+  const turns = new MessageChannel();
+  const turnWaiters = [];
+  turns.port1.onmessage = () => turnWaiters.shift()();
+
+  // The viewer's next event; with `busy` (the program has work meanwhile), 0 at the browser's
+  // next turn when the viewer did nothing by then.
+  function nextEvent(busy) {
     if (events.length > 0) return Promise.resolve(events.shift());
-    return new Promise((resolve) => { waiting = resolve; });
+    return new Promise((resolve) => {
+      waiting = resolve;
+      if (!busy) return;
+      turnWaiters.push(() => {
+        if (waiting !== resolve) return;
+        waiting = null;
+        resolve(0);
+      });
+      turns.port2.postMessage(0);
+    });
   }
 
   function close() {
     document.removeEventListener('keydown', onKey, true);
-    document.removeEventListener('pointerdown', tamsirelPage.music.unlock, true);
-    document.removeEventListener('keydown', tamsirelPage.music.unlock, true);
     if (frame) frame.remove();
     frame = null;
     client = null;

@@ -6,28 +6,56 @@
 'use strict';
 
 tamsirelPage.demoWindow = (() => {
-  const messageSize = 1, messageActivate = 2, messageClose = 3, messageKey = 4;
+  const p = tamsirelPage.protocol;
+  const kRestoreWaitMs = 5000;
   const stage = tamsirelPage.stage;
   const queue = [];
   let canvas = null;
   let inFullscreen = false;  // the program asked for fullscreen and has not given it back
+  let gl = p.contextCurrent;
+  let lostSince = 0;  // the page time the loss began, or the page was shown again since
 
-  function post(kind, data) { queue.push((kind << 28) | data); }
+  function onContextLost(e) {
+    e.preventDefault();  // asks the browser to restore the context
+    console.log('tamsirel: the WebGL context was lost');
+    gl = p.contextLost;
+    lostSince = performance.now();
+  }
+
+  function onContextRestored() {
+    console.log('tamsirel: the WebGL context was restored');
+    gl = p.contextRestored;
+  }
+
+  // What the program is to do about its GL at a frame; a restore is reported once.
+  function glContextState() {
+    if (gl === p.contextLost && !document.hidden && performance.now() - lostSince > kRestoreWaitMs) {
+      gl = p.contextGivenUp;
+    }
+    const state = gl;
+    if (gl === p.contextRestored) gl = p.contextCurrent;
+    return state;
+  }
+
+  function post(kind, data) { queue.push((kind << p.messageKindShift) | data); }
 
   function onKey(e) {
     if (!canvas || canvas.hidden || document.querySelector('.box-layer')) return;
     e.preventDefault();
-    post(messageKey, e.keyCode & 0xffff);
+    post(p.messageKey, e.keyCode & p.messageKeyMask);
   }
 
   function onFullscreenChange() {
     if (inFullscreen && !document.fullscreenElement) {
       inFullscreen = false;
-      post(messageClose, 0);
+      post(p.messageClose, 0);
     }
   }
 
-  function onVisibility() { post(messageActivate, document.hidden ? 1 : 0); }
+  function onVisibility() {
+    if (!document.hidden && gl === p.contextLost) lostSince = performance.now();
+    post(p.messageActivate, document.hidden ? 1 : 0);
+  }
 
   async function enterFullscreen() {
     if (!stage.requestFullscreen) return false;
@@ -55,6 +83,7 @@ tamsirelPage.demoWindow = (() => {
 
   function create(title, width, height, fullscreen) {
     document.title = title;
+    gl = p.contextCurrent;
     canvas = document.createElement('canvas');
     canvas.id = 'demo-canvas';
     canvas.className = `demo-canvas ${fullscreen ? 'fullscreen' : 'windowed'}`;
@@ -66,6 +95,8 @@ tamsirelPage.demoWindow = (() => {
     }
     canvas.tabIndex = 0;
     canvas.hidden = true;
+    canvas.addEventListener('webglcontextlost', onContextLost);
+    canvas.addEventListener('webglcontextrestored', onContextRestored);
     stage.append(canvas);
     centre();
   }
@@ -96,6 +127,7 @@ tamsirelPage.demoWindow = (() => {
     show,
     remove,
     nextMessage: () => (queue.length > 0 ? queue.shift() : 0),
-    postSize: (width, height) => post(messageSize, (width << 14) | height),
+    glContextState,
+    postSize: (width, height) => post(p.messageSize, (width << p.messageWidthShift) | height),
   };
 })();

@@ -6,8 +6,11 @@
 'use strict';
 
 tamsirelPage.messageBox = (() => {
-  const answerOk = 1, answerYes = 6, answerNo = 7;
-  const icons = ['', 'information', 'exclamation', 'stop'];
+  const p = tamsirelPage.protocol;
+  const answerOk = p.answerOk, answerYes = p.answerYes, answerNo = p.answerNo;
+  const icons = {
+    [p.iconInformation]: 'information', [p.iconExclamation]: 'exclamation', [p.iconStop]: 'stop',
+  };
 
   function makeButton(text, mnemonic) {
     const button = document.createElement('button');
@@ -26,7 +29,8 @@ tamsirelPage.messageBox = (() => {
     return button;
   }
 
-  return (text, caption, question, icon) => new Promise((resolve) => {
+  return (text, caption, buttons, icon) => new Promise((resolve) => {
+    const question = buttons === p.buttonsYesNo;
     const layer = document.createElement('div');
     layer.className = 'box-layer';
     const box = document.createElement('div');

@@ -1,23 +1,13 @@
-// Starts a program once the page can run it: the program's threads need the page cross-origin
-// isolated, which only the server's headers can grant, so a page served without them says so and
-// which two headers are missing, instead of failing somewhere inside. Then the asset pack's
-// loader and the program are loaded, in that order, and main is called. The demo's page runs
-// tamsirel.js with no arguments; a page that sets window.tamsirelProgram first runs another
-// program of the browser build (its tests' pages do), and may say that the program's standard
-// error is to be logged as news rather than as warnings.
+// Starts a program: the asset pack's loader and the program are loaded, in that order, and main
+// is called. The program runs on the page's own thread, so any static host serves the page as it
+// is, with no special headers. The demo's page runs tamsirel.js with no arguments; a page that
+// sets window.tamsirelProgram first runs another program of the browser build (its tests' pages
+// do), and may say that the program's standard error is to be logged as news rather than as
+// warnings.
 'use strict';
 
 (() => {
   const program = window.tamsirelProgram || { script: 'tamsirel.js', arguments: [] };
-
-  if (!window.crossOriginIsolated) {
-    tamsirelPage.notice(
-      'This page cannot play the demo: it is not cross-origin isolated.',
-      'The demo runs on several threads, which browsers allow only when the server sends these ' +
-        'two headers with the page: "Cross-Origin-Opener-Policy: same-origin" and ' +
-        '"Cross-Origin-Embedder-Policy: require-corp".');
-    return;
-  }
 
   // main waits for the page again and again, so it runs as an asynchronous call; when it
   // returns, its status ends the program as exit would.

@@ -1,0 +1,73 @@
+// The files waiting to be decoded ahead, the one being decoded and the pictures made and not yet
+// taken, under one mutex. The decoding runs one of two ways, fixed when the queue is made: on a
+// worker thread of the queue's own, which starts at the first file queued and lives until the
+// queue goes; or, where the program has no threads (a page that is not cross-origin isolated),
+// on the caller's thread, one band at a time between frames. Both make the same pictures, and a
+// picture asked for while it is being decoded is always given whole.
+#pragma once
+
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <span>
+#include <string>
+#include <thread>
+#include <utility>
+
+#include "textures/gl/image_decode.h"
+#include "textures/gl/image_prefetch.h"
+
+enum class DecodeAhead { OnThread, InBands };
+
+class PrefetchQueue {
+ public:
+  using Key = std::pair<std::string, ImageKind>;
+
+  explicit PrefetchQueue(DecodeAhead how) : how_(how) {}
+  // Stops and joins the worker, so that it never runs on into objects being destroyed.
+  ~PrefetchQueue();
+  PrefetchQueue(const PrefetchQueue&) = delete;
+  PrefetchQueue& operator=(const PrefetchQueue&) = delete;
+
+  // Queues what is neither queued, being decoded nor decoded and untaken.
+  void add(std::span<const ImageRequest> files, double viewingGamma);
+  // The picture made of `key`; decoding it to the end first when it is being decoded (waiting
+  // for the worker, or on this thread). nullptr when it was never queued or its decoding has not
+  // begun: it leaves the queue, and the caller decodes the file itself.
+  std::unique_ptr<DecodedImage> take(const Key& key);
+  // The first-made PNG nobody has taken that `wanted` accepts; an empty image when none.
+  TakenPng takeDecodedPng(bool (*wanted)(const DecodedImage&, ImageKind));
+  // InBands: decodes about `pixels` pixels of the files waiting, on this thread; false when
+  // nothing waits. OnThread: false at once, the worker does the decoding.
+  bool decodeBand(int64_t pixels);
+  // Returns once everything queued is decoded.
+  void finish();
+
+ private:
+  struct Decoded {
+    Key key;
+    std::unique_ptr<DecodedImage> image;
+  };
+
+  std::deque<Decoded>::iterator findDecoded(const Key& key);
+  bool known(const Key& key);
+  bool decoding(const Key& key) const;
+  // Moves the next waiting file into `current_`; false when none waits.
+  bool startNext();
+  // Puts what `current_` made among the decoded pictures.
+  void keepCurrent();
+  void work();
+
+  const DecodeAhead how_;
+  std::mutex mutex_;
+  std::condition_variable wake_;  // work queued, or the end
+  std::condition_variable done_;  // a file decoded
+  std::deque<Key> waiting_;
+  std::unique_ptr<ImageDecode> current_;  // the file being decoded
+  bool stopping_ = false;
+  double viewingGamma_ = 0;      // as the caller had it at the last add
+  std::deque<Decoded> decoded_;  // in the order they were decoded
+  std::thread worker_;
+};
