@@ -1,8 +1,10 @@
 #!/usr/bin/perl
 # Reads a window's picture from an xwd file and says how the 4:3 picture lies in it: the window's
 # size, the picture's place (as the demo fits it: the largest 4:3 rectangle, centred), and how
-# many pixels are lit in the bars around it and inside it. One line:
-#   WIDTHxHEIGHT picture X,Y,WxH bars-lit N inside-lit M
+# many pixels are lit in the bars around it and in the picture's outer eighth at its left and at
+# its right (a scene that has lit its picture out to the sides has lit a stretched one out to the
+# window's sides too). One line:
+#   WIDTHxHEIGHT picture X,Y,WxH bars-lit N left-lit L right-lit R
 # Only the 24- and 32-bit true-colour pictures an X server hands out for a GL window are read.
 use strict;
 use warnings;
@@ -33,13 +35,20 @@ $px = int(($width - $pw) / 2);
 $py = int(($height - $ph) / 2);
 
 my $format = $byte_order == 0 ? 'V*' : 'N*';
-my ($bars_lit, $inside_lit) = (0, 0);
+my $edge = int($pw / 8);
+my ($bars_lit, $left_lit, $right_lit) = (0, 0, 0);
 for my $y (0 .. $height - 1) {
   my @row = unpack($format, substr($data, $start + $y * $row_bytes, 4 * $width));
   my $inside_row = $y >= $py && $y < $py + $ph;
   for my $x (0 .. $width - 1) {
     next unless $row[$x] & $colour_mask;
-    if ($inside_row && $x >= $px && $x < $px + $pw) { ++$inside_lit } else { ++$bars_lit }
+    if (!$inside_row || $x < $px || $x >= $px + $pw) {
+      ++$bars_lit;
+    } elsif ($x < $px + $edge) {
+      ++$left_lit;
+    } elsif ($x >= $px + $pw - $edge) {
+      ++$right_lit;
+    }
   }
 }
-print "${width}x$height picture $px,$py,${pw}x$ph bars-lit $bars_lit inside-lit $inside_lit\n";
+print "${width}x$height picture $px,$py,${pw}x$ph bars-lit $bars_lit left-lit $left_lit right-lit $right_lit\n";
