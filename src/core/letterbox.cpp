@@ -37,7 +37,7 @@ Letterbox fitLetterbox(int surfaceWidth, int surfaceHeight, int shapeWidth, int 
 
 // Each bar is a viewport of its own with one quad over all of it, so its edges fall on whole
 // pixels whatever the matrices. A quad rather than a scissored clear: the page's GL layer has no
-// scissor, and the capture draws bars there too.
+// scissor.
 void paintBars(const Letterbox& box) {
   const PictureRect& p = box.picture;
   const int right = p.x + p.width;

@@ -1,8 +1,9 @@
 // The window the capture's scenes draw into: the demo's own window and GL set-up at the
 // capture's size, attached to the demo clock, frames read from its back buffer. Never
 // fullscreen: the capture has no display mode to switch or give back. A size that is not 4:3
-// holds the 4:3 picture between black bars. Not here: choosing the
-// system's driver for it (offscreen_gl.h on Linux; the page's canvas in the browser).
+// has a window of its 4:3 picture's size; the bars come as the frame is read. Not here:
+// choosing the system's driver for it (offscreen_gl.h on Linux; the page's canvas in the
+// browser).
 #pragma once
 
 // `show`: shown as the demo shows its window (the page's canvas is drawn only when shown; SDL's
