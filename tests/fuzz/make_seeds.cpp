@@ -1,5 +1,6 @@
 // Writes the fuzzers' seed corpus: small BMP files of every accepted depth, compression and
-// header layout into DIR/bmp, and PNG files of every colour type into DIR/png.
+// header layout into DIR/bmp, and PNG files of every colour type (one with text chunks) into
+// DIR/png.
 #include <png.h>
 
 #include <cstdio>
@@ -86,6 +87,10 @@ std::vector<std::pair<std::string, Bytes>> pngSeeds() {
   indexed.trns = {0, 128};
   png_test::PngSpec tagged = png(PNG_COLOR_TYPE_RGB, 8, 3);
   tagged.gamma = 1.0;
+  png_test::PngSpec texts = png(PNG_COLOR_TYPE_GRAY, 4, 1);
+  texts.texts = {{PNG_TEXT_COMPRESSION_NONE, "Title", "ocean"},
+                 {PNG_TEXT_COMPRESSION_zTXt, "Comment", "a compressed comment"},
+                 {PNG_ITXT_COMPRESSION_NONE, "Software", "tamsirel"}};
   return {
       {"rgb8.png", png_test::encodePng(png(PNG_COLOR_TYPE_RGB, 8, 3))},
       {"rgba16.png", png_test::encodePng(png(PNG_COLOR_TYPE_RGBA, 16, 4))},
@@ -94,6 +99,7 @@ std::vector<std::pair<std::string, Bytes>> pngSeeds() {
       {"palette4.png", png_test::encodePng(indexed)},
       {"interlaced.png", png_test::encodePng(png(PNG_COLOR_TYPE_RGB, 8, 3, true))},
       {"gamma.png", png_test::encodePng(tagged)},
+      {"texts.png", png_test::encodePng(texts)},
   };
 }
 

@@ -39,6 +39,13 @@ void writeChunks(png_structp png, png_infop info, const PngSpec& s) {
     }
   }
   if (s.gamma > 0) png_set_gAMA(png, info, s.gamma);
+  std::vector<png_text> texts(s.texts.size());
+  for (size_t i = 0; i < texts.size(); ++i) {
+    texts[i].compression = s.texts[i].compression;
+    texts[i].key = const_cast<char*>(s.texts[i].key.c_str());
+    texts[i].text = const_cast<char*>(s.texts[i].text.c_str());
+  }
+  if (!texts.empty()) png_set_text(png, info, texts.data(), static_cast<int>(texts.size()));
   png_write_info(png, info);
 }
 

@@ -1,5 +1,6 @@
 // Writes small PNG files for the tests, the fuzz seeds and the bench through libpng, in any
-// colour type and depth, optionally interlaced, with a palette, a tRNS chunk or a gAMA chunk.
+// colour type and depth, optionally interlaced, with a palette, a tRNS chunk, a gAMA chunk or
+// text chunks.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +8,14 @@
 #include <vector>
 
 namespace png_test {
+
+// One text chunk before the image data: tEXt, zTXt or iTXt by `compression` (libpng's
+// PNG_TEXT_COMPRESSION_NONE, PNG_TEXT_COMPRESSION_zTXt, PNG_ITXT_COMPRESSION_NONE).
+struct PngText {
+  int compression = -1;
+  std::string key;
+  std::string text;
+};
 
 struct PngSpec {
   uint32_t width = 1;
@@ -18,6 +27,7 @@ struct PngSpec {
   std::vector<uint8_t> palette;  // R, G, B triples
   std::vector<uint8_t> trns;     // palette alphas, or one grey / RGB 16-bit triple
   double gamma = 0;              // written as gAMA when > 0
+  std::vector<PngText> texts;
 };
 
 std::vector<uint8_t> encodePng(const PngSpec& shape);

@@ -18,10 +18,7 @@
 
 namespace {
 
-bool stretchToPowerOfTwo(PngPixels* image) {
-  const int32_t width = nextPowerOfTwo(image->width);
-  const int32_t height = nextPowerOfTwo(image->height);
-  if (width == image->width && height == image->height) return true;
+bool stretchTo(PngPixels* image, int32_t width, int32_t height) {
   std::unique_ptr<uint8_t[]> resized(
       new (std::nothrow) uint8_t[static_cast<size_t>(width) * static_cast<size_t>(height) * 3]);
   if (!resized) return false;
@@ -32,23 +29,13 @@ bool stretchToPowerOfTwo(PngPixels* image) {
   return true;
 }
 
-bool thisGlTakesAnySide() {
-  return glTakesAnySide(reinterpret_cast<const char*>(glGetString(GL_VERSION)),
-                        reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)));
-}
-
-bool withinMaxSide(const PngPixels& image) {
-  GLint maxSide = 0;
-  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
-  return image.width <= maxSide && image.height <= maxSide;
-}
-
 // False when the GL cannot take the picture; `stretched` tells whether it had to be resized.
+// A picture past the GL's largest side is turned down before any stretch is paid for.
 bool fitToGl(PngPixels* image, bool* stretched) {
-  const int32_t width = image->width, height = image->height;
-  if (!thisGlTakesAnySide() && !stretchToPowerOfTwo(image)) return false;
-  *stretched = image->width != width || image->height != height;
-  return withinMaxSide(*image);
+  int32_t width = 0, height = 0;
+  if (!glSidesFor(image->width, image->height, &width, &height)) return false;
+  *stretched = width != image->width || height != image->height;
+  return !*stretched || stretchTo(image, width, height);
 }
 
 void setWrapAndFilters(int wrap, int minFilter, int magFilter) {
@@ -88,12 +75,6 @@ PngSource readPng(const char* fileName, ImageKind kind) {
 }
 
 }  // namespace
-
-bool glTakesAsItIs(const PngPixels& image) {
-  const bool sidesTaken = thisGlTakesAnySide() || (nextPowerOfTwo(image.width) == image.width &&
-                                                   nextPowerOfTwo(image.height) == image.height);
-  return sidesTaken && withinMaxSide(image);
-}
 
 uint32_t pngBind(const char* fileName, int mipmap, int transparency, PngInfo* info, int wrap,
                  int minFilter, int magFilter) {

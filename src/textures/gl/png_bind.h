@@ -4,8 +4,6 @@
 
 #include <cstdint>
 
-#include "textures/png/png_decode.h"
-
 struct PngInfo;  // glpng's information record; the program always passes nullptr
 
 constexpr int kPngNoMipmaps = 0;
@@ -19,7 +17,3 @@ uint32_t pngBind(const char* fileName, int mipmap, int transparency, PngInfo* in
 // its image in bands from texture_uploads.h, all of it by the time it is first bound to draw.
 uint32_t bindPng(const char* fileName, int mipmap, int transparency, PngInfo* info, int wrap,
                  int minFilter, int magFilter, bool deferIfAhead);
-
-// Whether the GL takes the picture without stretching it to powers of two, and within its
-// largest side.
-bool glTakesAsItIs(const PngPixels& image);

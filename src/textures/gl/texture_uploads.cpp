@@ -13,7 +13,7 @@
 #include <utility>
 
 #include "textures/gl/gl_unpack.h"
-#include "textures/gl/png_bind.h"
+#include "textures/gl/texture_resample.h"
 
 namespace {
 
@@ -76,7 +76,9 @@ void sendRows(Upload* u, int64_t texels) {
 bool goesAhead(const DecodedImage& image, ImageKind kind) {
   if (!image.pngDecoded) return false;
   if (kind == ImageKind::PngWithLevels && !image.levelsPicked) return false;
-  return glTakesAsItIs(image.png);
+  int32_t width = 0, height = 0;
+  return glSidesFor(image.png.width, image.png.height, &width, &height) &&
+         width == image.png.width && height == image.png.height;
 }
 
 // The longest-queued picture not yet sent, or else one more from the worker. A scene's pictures
@@ -107,6 +109,16 @@ std::deque<Upload>::iterator finish(std::deque<Upload>::iterator u) {
 }
 
 }  // namespace
+
+bool glSidesFor(int32_t width, int32_t height, int32_t* glWidth, int32_t* glHeight) {
+  const bool anySide = glTakesAnySide(reinterpret_cast<const char*>(glGetString(GL_VERSION)),
+                                      reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)));
+  *glWidth = anySide ? width : nextPowerOfTwo(width);
+  *glHeight = anySide ? height : nextPowerOfTwo(height);
+  GLint maxSide = 0;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
+  return *glWidth <= maxSide && *glHeight <= maxSide;
+}
 
 std::vector<PngPixels> uploadLevels(PngPixels top, std::vector<PngPixels> smaller) {
   std::vector<PngPixels> levels;

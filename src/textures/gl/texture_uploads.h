@@ -39,6 +39,11 @@ void finishUpload(uint32_t name);
 // Sends every picture that an init queued or claimed.
 void finishQueuedUploads();
 
+// The sides this GL keeps a `width` x `height` picture at: the same on a GL that takes any side,
+// else the next powers of two. False when they pass the GL's largest side. The queue sends a
+// picture ahead only when these are its own sides; pngBind stretches a picture to them.
+bool glSidesFor(int32_t width, int32_t height, int32_t* glWidth, int32_t* glHeight);
+
 // From init, for (fileName, kind): the texture object its picture went into before init, now the
 // scene's like one queued by init (finishUpload sends the rest); 0 when it did not go ahead.
 uint32_t claimSentAhead(const char* fileName, ImageKind kind);

@@ -1,6 +1,6 @@
 // The libpng read: transforms to 8-bit RGB, the size cap, the gamma table, the longjmp error
-// path, and reading a band of rows at a time. Everything libpng allocates is released on every
-// path by PngReadState.
+// path, and reading a band of rows at a time (its input is png_input.cpp). Everything libpng
+// allocates is released on every path by PngReadState.
 #include "textures/png/png_decode.h"
 
 #include <png.h>
@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <cmath>
 #include <csetjmp>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <new>
+
+#include "textures/png/png_input.h"
 
 namespace {
 
@@ -19,19 +19,6 @@ constexpr double kUntaggedFileGamma = 1.0 / 2.2;
 
 void silentError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 void silentWarning(png_structp, png_const_charp) {}
-
-struct MemorySource {
-  const uint8_t* data;
-  size_t size;
-  size_t at;
-};
-
-void readFromMemory(png_structp png, png_bytep out, size_t length) {
-  auto* source = static_cast<MemorySource*>(png_get_io_ptr(png));
-  if (length > source->size - source->at) png_error(png, "truncated");
-  std::memcpy(out, source->data + source->at, length);
-  source->at += length;
-}
 
 // Owns what a read allocates, so that a longjmp out of libpng leaks nothing.
 struct PngReadState {
@@ -101,19 +88,14 @@ bool allocateRows(PngReadState* state, PngPixels* out) {
 // row of that pass. Each call into libpng returns through setjmp on any error; nothing in those
 // frames needs unwinding, since everything a read allocates hangs off this and `pixels`.
 struct PngBandReader::Read {
+  PngInput input;  // outlives `state`, which reads from it
   PngReadState state;
-  FILE* file = nullptr;
-  MemorySource memory{};
   double viewingGamma = 0;
   double gammaExponent = 0;  // 0: the samples stay as stored
   PngPixels pixels;
   int passes = 1;
   int pass = 0;
   int32_t row = 0;
-
-  ~Read() {
-    if (file != nullptr) std::fclose(file);
-  }
 
   bool readHeader() {
     png_structp png = state.png;
@@ -162,24 +144,20 @@ PngBandReader::~PngBandReader() = default;
 bool PngBandReader::open(const char* fileName, double viewingGamma) {
   read_.reset();
   if (fileName == nullptr) return false;
-  FILE* file = std::fopen(fileName, "rb");
-  if (file == nullptr) return false;
   read_ = std::make_unique<Read>();
-  read_->file = file;
-  if (!read_->state.ready()) return fail();
-  png_init_io(read_->state.png, file);
+  if (!read_->input.openFile(fileName)) return fail();
   return start(viewingGamma);
 }
 
 bool PngBandReader::openMemory(const uint8_t* data, size_t size, double viewingGamma) {
   read_ = std::make_unique<Read>();
-  if (!read_->state.ready()) return fail();
-  read_->memory = MemorySource{data, size, 0};
-  png_set_read_fn(read_->state.png, &read_->memory, readFromMemory);
+  read_->input.openMemory(data, size);
   return start(viewingGamma);
 }
 
 bool PngBandReader::start(double viewingGamma) {
+  if (!read_->state.ready()) return fail();
+  read_->input.feed(read_->state.png);
   read_->viewingGamma = viewingGamma;
   return read_->readHeader() || fail();
 }

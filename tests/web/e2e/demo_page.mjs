@@ -1,19 +1,47 @@
-// The demo's page in headless Chromium, as the end-to-end tests drive it: served with the
-// isolation headers, optionally with another asset pack in front of the site's and with the
-// page's clock sped up (the tests that must reach the forest or the final scene would otherwise
-// wait two minutes). What the page shows is read back from its elements: the dialog's controls,
-// the boxes, the canvas, the exit status.
-import { execFileSync } from 'node:child_process';
+// The demo's page as the end-to-end tests drive it, in the engine $TAMSIREL_ENGINE names (see
+// ../lib/browser.mjs): served as any static host would, optionally with another asset pack in
+// front of the site's and with the page's clock sped up (the tests that must reach the forest or
+// the final scene would otherwise wait two minutes). What the page shows is read back from its
+// elements: the dialog's controls, the boxes, the canvas, the exit status.
+import assert from 'node:assert/strict';
+import { execFileSync, spawn } from 'node:child_process';
 import {
   copyFileSync, mkdtempSync, readdirSync, rmSync, truncateSync, statSync, writeFileSync,
 } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
-import { launchBrowser, problems } from '../lib/browser.mjs';
+import { engine, launchBrowser, problems } from '../lib/browser.mjs';
 import { serve } from '../lib/serve.mjs';
 
-export { problems as pageProblems };
+export { engine, problems as pageProblems };
+
+// WebDriver classic (WebKit's driver) cannot give the page a script before its own: the options of
+// openDemo that need one (speed, refuseFullscreen, keepAudioContext) are for the other engines.
+export const scriptsBeforePage = engine !== 'webkit';
+
+// `python3 -m http.server` on a free port, serving `dir`: the plainest static host there is.
+async function pythonServer(dir) {
+  const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1',
+    '--directory', dir], { stdio: ['ignore', 'pipe', 'ignore'] });
+  const port = await new Promise((resolve, reject) => {
+    let said = '';
+    server.stdout.on('data', (chunk) => {
+      said += chunk;
+      const found = /port (\d+)/.exec(said);
+      if (found) resolve(Number(found[1]));
+    });
+    server.once('exit', (code) => reject(new Error(`python3 -m http.server ended with ${code}`)));
+  });
+  server.stdout.resume();
+  return {
+    url: `http://127.0.0.1:${port}/`,
+    close: async () => {
+      server.kill();
+      await new Promise((resolve) => (server.exitCode !== null ? resolve() : server.once('exit', resolve)));
+    },
+  };
+}
 
 // A copy of `assets` with `change(folder)` applied, packed as the site packs it
 // (assets.data and assets.js), in a folder of its own; { dir, remove }.
@@ -38,17 +66,23 @@ export const remove = (folder, name) => rmSync(join(folder, name));
 export { copyFileSync };
 
 // Opens the page. `speed`: the page's performance.now() runs that many times faster, and with it
-// the demo's clock (the music's position then no longer follows it). `isolated` false: served
-// without the isolation headers. `refuseFullscreen`: the browser refuses the Fullscreen API.
-// `keepAudioContext`: the page's audio context is kept as window.audioContextOfPage, for a test
-// to suspend and resume as the browser would.
+// the demo's clock (the music's position then no longer follows it). `python`: served by
+// `python3 -m http.server` instead of the tests' own server (no `pack` then). `refuseFullscreen`:
+// the browser refuses the Fullscreen API. `keepAudioContext`: the page's audio context is kept as
+// window.audioContextOfPage, for a test to suspend and resume as the browser would.
 export async function openDemo(site, {
-  pack = null, speed = 1, width = 800, height = 600, isolated = true, refuseFullscreen = false,
+  pack = null, speed = 1, width = 800, height = 600, python = false, refuseFullscreen = false,
   keepAudioContext = false,
 } = {}) {
-  const server = await serve(pack ? [pack, site] : site, 0, { isolated });
-  const chromium = await launchBrowser({ width, height });
-  const page = await chromium.newPage();
+  const server = python ? await pythonServer(site) : await serve(pack ? [pack, site] : site, 0);
+  let browser;
+  try {
+    browser = await launchBrowser({ width, height });
+  } catch (error) {
+    await server.close();
+    throw error;
+  }
+  const page = await browser.newPage();
   if (refuseFullscreen) {
     await page.evaluateOnNewDocument(() => {
       Element.prototype.requestFullscreen = () =>
@@ -74,7 +108,7 @@ export async function openDemo(site, {
   }
   await page.goto(server.url);
   const close = async () => {
-    await chromium.close();
+    await browser.close();
     await server.close();
   };
   return { page, close };
@@ -130,10 +164,14 @@ export async function waitForBox(page, timeout = 60000) {
 // The next box may follow at once (the decoder's, then the fatal one): the wait is for this
 // box's own element to go.
 export async function answerBox(page, button) {
-  const layer = await page.$('.box-layer:last-child');
-  const [handle] = await layer.$$(`xpath/.//div[contains(@class,"box-buttons")]/button[.="${button}"]`);
-  await handle.click();
-  await page.waitForFunction((element) => !element.isConnected, {}, layer);
+  const index = await page.evaluate((text) => {
+    const layer = document.querySelector('.box-layer:last-child');
+    layer.dataset.answered = 'yes';
+    return [...layer.querySelectorAll('.box-buttons button')].findIndex((b) => b.textContent === text);
+  }, button);
+  assert.ok(index >= 0, `the box has no button "${button}"`);
+  await page.click(`.box-layer[data-answered] .box-buttons button:nth-child(${index + 1})`);
+  await page.waitForFunction(() => document.querySelector('.box-layer[data-answered]') === null);
 }
 
 export async function waitForExit(page, timeout = 60000) {
@@ -166,12 +204,13 @@ export function glErrors(page) {
 
 // The music against the picture over the next `frames` frames shown: the mean of the soundtrack
 // heard less the demo's time, each at the moment its frame was shown, in seconds; a frame at the
-// pace the page draws now (the picture lags its counter by about two); the audio's state.
+// pace the page draws now (the picture lags its counter by about two); the audio's state. The
+// drift is null when no music was heard with the frames.
 export function musicAgainstPicture(page, frames = 30) {
   return page.evaluate(async (count) => {
     const drifts = [];
     let last = null;
-    while (drifts.length < count) {
+    for (let waited = 0; drifts.length < count && waited < 20 * count; ++waited) {
       await new Promise((resolve) => requestAnimationFrame(resolve));
       const shown = tamsirelPage.frames.lastShown();
       const { demo, music } = tamsirelPage.sync();
@@ -180,7 +219,7 @@ export function musicAgainstPicture(page, frames = 30) {
       drifts.push(music - demo);
     }
     return {
-      drift: drifts.reduce((sum, d) => sum + d, 0) / drifts.length,
+      drift: drifts.length ? drifts.reduce((sum, d) => sum + d, 0) / drifts.length : null,
       frame: Math.max(1 / 60, tamsirelPage.frames.lagMs() / 2000),
       state: tamsirelPage.music.state(),
     };

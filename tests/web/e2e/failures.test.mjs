@@ -57,16 +57,6 @@ for (const { what, change, text } of kSoundtrackCases) {
   });
 }
 
-test('a host that sends no special headers: the dialog comes up', async () => {
-  const { page, close } = await openDemo(site, { isolated: false });
-  try {
-    await page.waitForSelector('.classic-dialog:not([hidden])');
-    assert.deepEqual(pageProblems(page), []);
-  } finally {
-    await close();
-  }
-});
-
 // A forest tile the loader cannot take: the boxes come when the forest starts, after the ocean
 // and the pyramid have played (at eight times speed here: 100 s of the demo in 12.5 s), over the
 // demo's window, the decoder's own first where it has something to say.

@@ -3,12 +3,13 @@
 //
 //   TAMSIREL_SITE=build-web/site TAMSIREL_CAPTURE=build/tools/capture/tamsirel-capture \
 //   TAMSIREL_ASSETS=build/assets node --test play.test.mjs
+//   TAMSIREL_ENGINE=webkit ... scripts/with-display --screen 1280x1024 node --test play.test.mjs
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
 import {
-  answerBox, canvasFacts, glErrors, linuxOceanAround, musicAgainstPicture, openDemo, pageProblems,
-  pressAltF, waitForBox, waitForDialog, waitForExit,
+  answerBox, canvasFacts, engine, glErrors, linuxOceanAround, musicAgainstPicture, openDemo,
+  pageProblems, pressAltF, scriptsBeforePage, waitForBox, waitForDialog, waitForExit,
 } from './demo_page.mjs';
 
 const site = process.env.TAMSIREL_SITE;
@@ -36,41 +37,54 @@ test('Alt+F then Enter: a canvas of exactly 800x600 in the middle of the page; E
     }
   });
 
-test('Enter plays fullscreen: the phrases at 20 s with the music in step; leaving fullscreen ends',
-  async () => {
-    const linux = linuxOceanAround(20000);
-    const { page, close } = await openDemo(site);
-    try {
-      await waitForDialog(page);
-      await page.keyboard.press('Enter');
-      await page.waitForSelector('#demo-canvas:not([hidden])');
-      const facts = await canvasFacts(page);
-      assert.equal(facts.fullscreen, true);
-      assert.deepEqual([facts.width, facts.height], [800, 600]);
+test('served by python3 -m http.server, Enter plays fullscreen: the ocean at 22 s with the music ' +
+  'in step; leaving fullscreen ends', async () => {
+  // The frame comparison stays in Chromium, whose SwiftShader draws as Mesa does.
+  const linux = engine === 'chromium' ? linuxOceanAround(22000) : null;
+  const { page, close } = await openDemo(site, { python: true });
+  try {
+    await waitForDialog(page);
+    await page.keyboard.press('Enter');
+    await page.waitForSelector('#demo-canvas:not([hidden])');
+    const facts = await canvasFacts(page);
+    assert.equal(facts.fullscreen, true);
+    assert.deepEqual([facts.width, facts.height], [800, 600]);
 
-      // The music starts with the first scene and is kept with the picture: at the moments the
-      // frames are shown, the soundtrack heard is the demo's time in them, within a frame of the
-      // pace the page draws at, on average over half a second (a frame alone is early or late
-      // by how long it took to draw).
-      await page.waitForFunction(() => tamsirelPage.sync().music >= 20, { timeout: 60000 });
+    // The music starts with the first scene and is kept with the picture: at the moments the
+    // frames are shown, the soundtrack heard is the demo's time in them, within a frame of the
+    // pace the page draws at, on average over half a second (a frame alone is early or late by
+    // how long it took to draw).
+    await page.waitForFunction(() => tamsirelPage.sync().demo >= 22, { timeout: 90000 });
+    if (linux) {
       const large = await linux.largeDifferences(page);
-      const together = await musicAgainstPicture(page);
-      assert.equal(together.state, 'running');
-      assert.ok(Math.abs(together.drift) <= together.frame,
-        `the music is ${together.drift} s off the picture at 20 s (a frame: ${together.frame} s)`);
-      assert.ok(large < 240, `${large} pixels differ from the Linux frames at 20 s by more than 64`);
-
-      await page.evaluate(() => document.exitFullscreen());
-      assert.equal(await waitForExit(page), 0);
-      assert.deepEqual(pageProblems(page), []);
-    } finally {
-      await close();
-      linux.remove();
+      assert.ok(large < 240, `${large} pixels differ from the Linux frames at 22 s by more than 64`);
     }
-  });
+    const together = await musicAgainstPicture(page);
+    assert.equal(together.state, 'running');
+    // Firefox's stand-in output (the machine has no sound card) loses about 4 % of real time
+    // under load: the music is placed again each time it is a frame behind, and falls behind
+    // again at once, as with no sound card. There it has to be heard, not in step.
+    assert.ok(together.drift !== null, 'the music is heard with the picture');
+    if (engine !== 'firefox') {
+      assert.ok(Math.abs(together.drift) <= together.frame,
+        `the music is ${together.drift} s off the picture at 22 s (a frame: ${together.frame} s)`);
+    }
+    assert.deepEqual(await glErrors(page), []);
+
+    await page.evaluate(() => document.exitFullscreen());
+    assert.equal(await waitForExit(page), 0);
+    assert.match(await page.$eval('#panel-text', (p) => p.textContent), /ended/);
+    assert.deepEqual(pageProblems(page), []);
+  } finally {
+    await close();
+    if (linux) linux.remove();
+  }
+});
+
+const needsScriptBeforePage = !scriptsBeforePage && 'the driver cannot change the page first';
 
 test('fullscreen refused: the display question; Yes plays in a window of the chosen size',
-  async () => {
+  { skip: needsScriptBeforePage }, async () => {
     const { page, close } = await openDemo(site, { refuseFullscreen: true, width: 1024, height: 768 });
     try {
       await waitForDialog(page);
@@ -94,7 +108,7 @@ test('fullscreen refused: the display question; Yes plays in a window of the cho
   });
 
 test('all four scenes play with no GL error and nothing thrown, and Escape ends with 0',
-  async () => {
+  { skip: needsScriptBeforePage }, async () => {
     const { page, close } = await openDemo(site, { speed: 8 });
     try {
       await waitForDialog(page);

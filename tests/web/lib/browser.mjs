@@ -1,7 +1,9 @@
-// Headless Chromium for the browser tests, through puppeteer-core: /usr/bin/chromium (or
-// $CHROMIUM) with WebGL drawn by SwiftShader, nothing reaching the network, a fresh profile that
-// goes with the browser. Each page collects its console messages and uncaught exceptions so a
-// test can assert there were none.
+// The browser for the browser tests, chosen by $TAMSIREL_ENGINE: headless Chromium (the
+// default; /usr/bin/chromium or $CHROMIUM, WebGL drawn by SwiftShader), Firefox ESR (driven over
+// WebDriver BiDi; it has WebGL 2 only with an X display, so it runs on the display the test is
+// given) or WebKitGTK (webkit.mjs). Nothing reaches the network; a fresh profile goes with the
+// browser. Each page collects its console messages and uncaught exceptions so a test can assert
+// there were none.
 //
 //   const browser = await launchBrowser();
 //   const page = await browser.newPage();            // page.messages: [{ type, text }]
@@ -12,6 +14,13 @@ import { mkdtemp, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import puppeteer from 'puppeteer-core';
+
+import { launchWebKit } from './webkit.mjs';
+
+export const engine = process.env.TAMSIREL_ENGINE || 'chromium';
+if (!['chromium', 'firefox', 'webkit'].includes(engine)) {
+  throw new Error(`TAMSIREL_ENGINE: ${engine} is none of chromium, firefox, webkit`);
+}
 
 const kFlags = [
   '--headless=new',
@@ -35,10 +44,23 @@ const kFlags = [
 export async function launchBrowser({
   width = 800, height = 600, extraFlags = [], protocolTimeout = 180000,
 } = {}) {
-  const profile = await mkdtemp(join(tmpdir(), 'tamsirel-chromium-'));
+  if (engine === 'webkit') return launchWebKit({ width, height });
+  const profile = await mkdtemp(join(tmpdir(), `tamsirel-${engine}-`));
   let browser;
   try {
-    browser = await puppeteer.launch({
+    browser = await puppeteer.launch(engine === 'firefox' ? {
+      browser: 'firefox',
+      protocol: 'webDriverBiDi',
+      executablePath: process.env.FIREFOX || '/usr/bin/firefox-esr',
+      headless: false,
+      userDataDir: profile,
+      args: [`--width=${width}`, `--height=${height}`],
+      // The machine has no sound card: Firefox's stand-in output keeps time as one would, where
+      // without it the audio context never starts (Chromium headless has one of its own).
+      extraPrefsFirefox: { 'media.cubeb.force_mock_context': true },
+      defaultViewport: { width, height },
+      protocolTimeout,
+    } : {
       executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
       headless: true,
       userDataDir: profile,
@@ -65,12 +87,9 @@ export async function launchBrowser({
   return { browser, newPage, close };
 }
 
-// Notices that are expected, not faults: emscripten's runtime prints the first once, when the
-// page's thread waits on a lock another thread holds for a moment (the demo's decoding worker
-// does); Chromium prints the second once, the first time pixels are read back (the GL cases, the
-// capture's shots and glFinish read back by design).
+// Notices that are expected, not faults: Chromium prints this once, the first time pixels are
+// read back (the GL cases, the capture's shots and glFinish read back by design).
 const kRuntimeNotices = [
-  /^Blocking on the main thread is very dangerous/,
   /GL Driver Message \(OpenGL, Performance, .*\): GPU stall due to ReadPixels/,
 ];
 

@@ -1,6 +1,6 @@
-// A static file server for the web build on 127.0.0.1, cross-origin isolated (the two headers a
-// page needs for SharedArrayBuffer, which emscripten's threads use). Serves files only from under
-// its folders, the first folder that has the file answering; no listings, no writes.
+// A static file server for the web build on 127.0.0.1, as plain as any static host: no special
+// headers, so every test sees the page as a link to it from anywhere would. Serves files only
+// from under its folders, the first folder that has the file answering; no listings, no writes.
 //
 //   import { serve } from './serve.mjs';
 //   const server = await serve('build-web/site');   // { url, close() }, a free port by default
@@ -27,12 +27,6 @@ const kTypes = {
   '.txt': 'text/plain; charset=utf-8',
 };
 
-const kIsolation = {
-  'Cross-Origin-Opener-Policy': 'same-origin',
-  'Cross-Origin-Embedder-Policy': 'require-corp',
-  'Cross-Origin-Resource-Policy': 'same-origin',
-};
-
 // The file a request path names under `root`, or null for one outside it.
 function fileFor(root, urlPath) {
   let path;
@@ -56,16 +50,15 @@ async function find(roots, urlPath) {
   return null;
 }
 
-async function answer(roots, isolation, request, response) {
+async function answer(roots, request, response) {
   const found = await find(roots, request.url);
   const { file, info } = found || {};
   if (request.method !== 'GET' && request.method !== 'HEAD') {
-    response.writeHead(405, { ...isolation, Allow: 'GET, HEAD' }).end();
+    response.writeHead(405, { Allow: 'GET, HEAD' }).end();
   } else if (!info || !info.isFile()) {
-    response.writeHead(404, { ...isolation, 'Content-Type': 'text/plain' }).end('not found\n');
+    response.writeHead(404, { 'Content-Type': 'text/plain' }).end('not found\n');
   } else {
     response.writeHead(200, {
-      ...isolation,
       'Content-Type': kTypes[extname(file).toLowerCase()] || 'application/octet-stream',
       'Content-Length': info.size,
       'Cache-Control': 'no-store',
@@ -76,13 +69,11 @@ async function answer(roots, isolation, request, response) {
 }
 
 // Serves `dirs` (one folder or several) on 127.0.0.1:`port` (0: any free port). Resolves to
-// { url, close }. `isolated` false leaves the isolation headers out, as a host that does not
-// send them would.
-export async function serve(dirs, port = 0, { isolated = true } = {}) {
+// { url, close }.
+export async function serve(dirs, port = 0) {
   const roots = [dirs].flat().map((dir) => resolve(dir));
-  const isolation = isolated ? kIsolation : {};
   const server = createServer((request, response) => {
-    answer(roots, isolation, request, response).catch(() => response.destroy());
+    answer(roots, request, response).catch(() => response.destroy());
   });
   await new Promise((done, fail) => {
     server.once('error', fail);
