@@ -117,9 +117,13 @@ tamsirelPage.demoWindow = (() => {
     document.body.classList.add('playing');
     canvas.hidden = false;
     canvas.focus();
+    tamsirelPage.endControl.start();
+    tamsirelPage.wakeLock.start();
   }
 
   function remove() {
+    tamsirelPage.endControl.stop();
+    tamsirelPage.wakeLock.stop();
     if (canvas) canvas.remove();
     canvas = null;
   }
@@ -138,6 +142,7 @@ tamsirelPage.demoWindow = (() => {
     create,
     show,
     remove,
+    postKey: (code) => post(p.messageKey, code & p.messageKeyMask),
     nextMessage: () => (queue.length > 0 ? queue.shift() : 0),
     glContextState,
     postSize: (width, height) => post(p.messageSize, (width << p.messageWidthShift) | height),
