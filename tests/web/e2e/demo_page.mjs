@@ -70,9 +70,10 @@ export { copyFileSync };
 // `python3 -m http.server` instead of the tests' own server (no `pack` then). `refuseFullscreen`:
 // the browser refuses the Fullscreen API. `keepAudioContext`: the page's audio context is kept as
 // window.audioContextOfPage, for a test to suspend and resume as the browser would.
+// `prepare(page)`: called before the page loads (Chromium's device emulation, scripts of its own).
 export async function openDemo(site, {
   pack = null, speed = 1, width = 800, height = 600, python = false, refuseFullscreen = false,
-  keepAudioContext = false,
+  keepAudioContext = false, prepare = null,
 } = {}) {
   const server = python ? await pythonServer(site) : await serve(pack ? [pack, site] : site, 0);
   let browser;
@@ -106,6 +107,7 @@ export async function openDemo(site, {
       performance.now = () => now() * factor;
     }, speed);
   }
+  if (prepare) await prepare(page);
   await page.goto(server.url);
   const close = async () => {
     await browser.close();

@@ -211,6 +211,7 @@ tamsirelPage.dialog = (() => {
       c.element.style.height = `${rows.at(c.span[1]) - top}px`;
     }
     client.style.height = `${rows.height}px`;
+    frame.style.transformOrigin = '0 0';
     frame.style.transform = scale === 1 ? '' : `scale(${scale})`;
     const width = (clientSize.width + chromeWidth) * scale;
     const height = (rows.height + chromeHeight) * scale;
