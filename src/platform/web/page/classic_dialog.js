@@ -206,9 +206,11 @@ tamsirelPage.dialog = (() => {
     const rows = rowsAt(scale);
     for (const c of controls) {
       if (!c) continue;
-      const top = rows.at(c.span[0]);
+      // Whole pixels out from the control, so that the layout's rounding never takes a control
+      // under a fingertip.
+      const top = Math.floor(rows.at(c.span[0]));
       c.element.style.top = `${top}px`;
-      c.element.style.height = `${rows.at(c.span[1]) - top}px`;
+      c.element.style.height = `${Math.ceil(rows.at(c.span[1])) - top}px`;
     }
     client.style.height = `${rows.height}px`;
     frame.style.transformOrigin = '0 0';
