@@ -108,10 +108,12 @@ for (const screen of screens) {
       const picture = await pictureOnScreen(page);
       assert.equal(picture.fullscreen, screen.api);
       assert.ok(Math.abs(picture.width / picture.height - 4 / 3) < 0.01, 'the picture is 4:3');
-      assert.ok(picture.x >= 0 && picture.y >= 0 && picture.x + picture.width <= screen.width + 0.5 &&
+      assert.ok(picture.x >= 0 && picture.y >= 0 &&
+        picture.x + picture.width <= screen.width + 0.5 &&
         picture.y + picture.height <= screen.height + 0.5, `the picture ${JSON.stringify(picture)}`);
       const filled = screen.fills === 'width' ? picture.width : picture.height;
-      assert.ok(Math.abs(filled - screen[screen.fills]) < 1, `the picture is ${filled} px in ${screen.fills}`);
+      assert.ok(Math.abs(filled - screen[screen.fills]) < 1,
+        `the picture is ${filled} px in ${screen.fills}`);
 
       // A screenshot at three device pixels to the CSS pixel lands a good part of a second after
       // it is asked for: it is asked for early in the Linux frames' 1.2 s around 22 s.

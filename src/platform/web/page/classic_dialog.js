@@ -217,7 +217,8 @@ tamsirelPage.dialog = (() => {
     frame.style.transform = scale === 1 ? '' : `scale(${scale})`;
     const width = (clientSize.width + chromeWidth) * scale;
     const height = (rows.height + chromeHeight) * scale;
-    const keep = scale === 1 && !fit.touch() && placed && fit.inView(placed.x, placed.y, width, height);
+    const keep = scale === 1 && !fit.touch() && placed &&
+      fit.inView(placed.x, placed.y, width, height);
     const at = keep ? placed : fit.centred(width, height);
     frame.style.left = `${at.x}px`;
     frame.style.top = `${at.y}px`;

@@ -13,6 +13,8 @@ tamsirelPage.endControl = (() => {
   let playing = false;
   let endsOnBack = false;  // the history entry pushed at the start is still the current one
 
+  const onOwnEntry = () => !!(history.state && history.state.tamsirelPlaying);
+
   function endAsEscape() {
     if (!playing) return;
     tamsirelPage.demoWindow.postKey(p.keyEscape);
@@ -48,8 +50,9 @@ tamsirelPage.endControl = (() => {
     button.addEventListener('click', endAsEscape);
     tamsirelPage.stage.append(button);
     for (const waker of kWakers) document.addEventListener(waker, wake, true);
-    // An entry of its own, so that Back leaves the demo and not the page.
-    history.pushState({ tamsirelPlaying: true }, '');
+    // An entry of its own, so that Back leaves the demo and not the page; a page reloaded while
+    // playing is on that entry already.
+    if (!onOwnEntry()) history.pushState({ tamsirelPlaying: true }, '');
     endsOnBack = true;
     window.addEventListener('popstate', onBack);
   }
@@ -64,10 +67,8 @@ tamsirelPage.endControl = (() => {
     window.removeEventListener('popstate', onBack);
     // The demo ended by itself or by a key: the entry it pushed goes, so that Back then leaves
     // the page as a viewer expects.
-    if (endsOnBack) {
-      endsOnBack = false;
-      history.back();
-    }
+    if (endsOnBack && onOwnEntry()) history.back();
+    endsOnBack = false;
   }
 
   return { start, stop };

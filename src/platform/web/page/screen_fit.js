@@ -42,7 +42,8 @@ tamsirelPage.screenFit = (() => {
   function inView(x, y, width, height) {
     const a = visibleArea();
     return x >= a.left + kMarginPixels && y >= a.top + kMarginPixels &&
-      x + width <= a.left + a.width - kMarginPixels && y + height <= a.top + a.height - kMarginPixels;
+      x + width <= a.left + a.width - kMarginPixels &&
+      y + height <= a.top + a.height - kMarginPixels;
   }
 
   // Calls `relayout` whenever the view changes; returns what stops it.
