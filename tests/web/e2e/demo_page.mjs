@@ -70,9 +70,10 @@ export { copyFileSync };
 // `python3 -m http.server` instead of the tests' own server (no `pack` then). `refuseFullscreen`:
 // the browser refuses the Fullscreen API. `keepAudioContext`: the page's audio context is kept as
 // window.audioContextOfPage, for a test to suspend and resume as the browser would.
+// `prepare(page)`: called before the page loads (Chromium's device emulation, scripts of its own).
 export async function openDemo(site, {
   pack = null, speed = 1, width = 800, height = 600, python = false, refuseFullscreen = false,
-  keepAudioContext = false,
+  keepAudioContext = false, prepare = null,
 } = {}) {
   const server = python ? await pythonServer(site) : await serve(pack ? [pack, site] : site, 0);
   let browser;
@@ -106,6 +107,7 @@ export async function openDemo(site, {
       performance.now = () => now() * factor;
     }, speed);
   }
+  if (prepare) await prepare(page);
   await page.goto(server.url);
   const close = async () => {
     await browser.close();
@@ -245,7 +247,8 @@ function largeDifferences(a, b) {
 // The Linux capture's ocean at 800x600 around `ms` of the scene: a page's frame is drawn at
 // whatever moment the display's frame fell on, so the Linux frames one every 100 ms for 1.2 s
 // around it stand for it. largeDifferences(page) screenshots the page and counts the pixels that
-// differ by more than 64 levels from the nearest of them. KEEP=1 keeps the pictures.
+// differ by more than 64 levels from the nearest of them; largeDifferences(page, clip) the part
+// of the screen the picture is on, brought to 800x600. KEEP=1 keeps the pictures.
 export function linuxOceanAround(ms) {
   const work = mkdtempSync(join(tmpdir(), 'tamsirel-ocean-'));
   const around = Array.from({ length: 13 }, (_, i) => ms - 600 + 100 * i);
@@ -254,8 +257,12 @@ export function linuxOceanAround(ms) {
       `ocean:${at}:${join(work, `linux-${at}.png`)}`])],
   { stdio: ['ignore', 'ignore', 'inherit'] });
   return {
-    async largeDifferences(page) {
-      writeFileSync(join(work, 'page.png'), await page.screenshot());
+    async largeDifferences(page, clip = null) {
+      writeFileSync(join(work, 'page.png'), await page.screenshot(clip ? { clip } : {}));
+      if (clip) {
+        execFileSync('convert', [join(work, 'page.png'), '-resize', '800x600!',
+          join(work, 'page.png')]);
+      }
       const shown = rgb(join(work, 'page.png'));
       return Math.min(...around.map((at) =>
         largeDifferences(rgb(join(work, `linux-${at}.png`)), shown)));

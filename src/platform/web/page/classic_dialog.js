@@ -4,6 +4,11 @@
 // press dragged off does nothing), the space bar through the control's own behaviour, and the
 // keys a dialog manager handles (Tab, the arrows, Enter, Escape, Alt with a letter), each with
 // the focused control. The program decides what each means (page_dialog.cpp).
+// - The dialog fits the screen it is seen on: with a mouse it stays where the program put it at
+//   its classic size unless the view is too small for it; with a finger it is scaled as a whole
+//   to fit, and its rows stretched so that no control is shorter than a fingertip. It is laid out
+//   again whenever the view changes.
+// - A label reads as its words: its text is one node, but for the underlined letter.
 'use strict';
 
 tamsirelPage.dialog = (() => {
@@ -20,6 +25,9 @@ tamsirelPage.dialog = (() => {
 
   let frame = null, client = null, controls = [];
   let events = [], waiting = null;
+  let clientSize = null;  // { width, height }: the client as the program laid it out
+  let placed = null;      // { x, y }: where the program put the frame
+  let stopWatching = null;
 
   function fontOf(pixels) { return `${pixels}px ${fontFamily}`; }
 
@@ -36,20 +44,33 @@ tamsirelPage.dialog = (() => {
     return Math.ceil(m.fontBoundingBoxAscent + m.fontBoundingBoxDescent);
   }
 
-  // "&Fullscreen" shows an underlined F; "&&" is a plain ampersand.
+  // "&Fullscreen" shows an underlined F; "&&" is a plain ampersand. The words go in as whole
+  // text nodes, so that a screen reader reads them as words.
   function labelInto(element, text) {
+    let run = '';
     for (let i = 0; i < text.length; ++i) {
       if (text[i] === '&' && i + 1 < text.length) {
         ++i;
         if (text[i] !== '&') {
           const u = document.createElement('u');
           u.textContent = text[i];
-          element.append(u);
+          element.append(run, u);
+          run = '';
           continue;
         }
       }
-      element.append(text[i]);
+      run += text[i];
     }
+    element.append(run);
+  }
+
+  // A caption spaced out letter by letter ("t a m s") is read as the page's name when it spells
+  // it, else as the letters run together; any other caption as it is.
+  function spokenCaption(caption) {
+    if (!/^(\S )+\S$/.test(caption)) return caption;
+    const letters = caption.replace(/ /g, '');
+    const name = document.title.trim();
+    return name.replace(/ /g, '') === letters ? name : letters;
   }
 
   function post(packed) {
@@ -126,16 +147,19 @@ tamsirelPage.dialog = (() => {
     frame = document.createElement('div');
     frame.className = 'classic-window classic-dialog tool-window';
     frame.setAttribute('role', 'dialog');
-    frame.setAttribute('aria-label', caption);
+    frame.setAttribute('aria-modal', 'true');
+    frame.setAttribute('aria-label', spokenCaption(caption));
     frame.hidden = true;
     const title = document.createElement('div');
     title.className = 'caption';
+    title.setAttribute('aria-hidden', 'true');  // the dialog's name says it, in words
     title.textContent = caption;
     client = document.createElement('div');
     client.className = 'client';
     client.style.width = `${width}px`;
-    client.style.height = `${height}px`;
     client.style.font = fontOf(pixels);
+    clientSize = { width, height };
+    placed = null;
     frame.append(title, client);
     tamsirelPage.stage.append(frame);
     document.addEventListener('keydown', onKey, true);
@@ -151,9 +175,9 @@ tamsirelPage.dialog = (() => {
     e.dataset.index = index;
     e.dataset.id = id;
     e.style.left = `${x}px`;
-    e.style.top = `${y}px`;
     e.style.width = `${width}px`;
-    e.style.height = `${height}px`;
+    control.kind = kind;
+    control.span = [y, y + height];
     if (disabled) {
       e.classList.add('disabled');
       if (control.input) control.input.disabled = true;
@@ -163,13 +187,54 @@ tamsirelPage.dialog = (() => {
     client.append(e);
   }
 
+  // The client's y axis for a window drawn at `scale`: a finger's rows at least a fingertip tall.
+  function rowsAt(scale) {
+    if (!tamsirelPage.screenFit.touch()) return tamsirelPage.touchRows.unchanged(clientSize.height);
+    const spans = controls.filter((c) => c && c.kind !== 'group').map((c) => c.span);
+    return tamsirelPage.touchRows.stretch(spans, clientSize.height,
+      tamsirelPage.screenFit.kTouchPixels / scale);
+  }
+
+  function layout() {
+    if (!frame || frame.hidden) return;
+    const fit = tamsirelPage.screenFit;
+    // The caption and the bevel, which the client's stretch leaves as they are.
+    const chromeWidth = frame.offsetWidth - client.offsetWidth;
+    const chromeHeight = frame.offsetHeight - client.offsetHeight;
+    const scale = fit.windowScale(clientSize.width + chromeWidth,
+      (s) => chromeHeight + rowsAt(s).height);
+    const rows = rowsAt(scale);
+    for (const c of controls) {
+      if (!c) continue;
+      // Whole pixels out from the control, so that the layout's rounding never takes a control
+      // under a fingertip.
+      const top = Math.floor(rows.at(c.span[0]));
+      c.element.style.top = `${top}px`;
+      c.element.style.height = `${Math.ceil(rows.at(c.span[1])) - top}px`;
+    }
+    client.style.height = `${rows.height}px`;
+    frame.style.transformOrigin = '0 0';
+    frame.style.transform = scale === 1 ? '' : `scale(${scale})`;
+    const width = (clientSize.width + chromeWidth) * scale;
+    const height = (rows.height + chromeHeight) * scale;
+    const keep = scale === 1 && !fit.touch() && placed &&
+      fit.inView(placed.x, placed.y, width, height);
+    const at = keep ? placed : fit.centred(width, height);
+    frame.style.left = `${at.x}px`;
+    frame.style.top = `${at.y}px`;
+  }
+
   function place(x, y) {
+    placed = { x, y };
     frame.style.left = `${x}px`;
     frame.style.top = `${y}px`;
+    layout();
   }
 
   function show() {
     frame.hidden = false;
+    layout();
+    stopWatching = tamsirelPage.screenFit.watch(layout);
     tamsirelPage.started();
   }
 
@@ -211,6 +276,8 @@ tamsirelPage.dialog = (() => {
 
   function close() {
     document.removeEventListener('keydown', onKey, true);
+    if (stopWatching) stopWatching();
+    stopWatching = null;
     if (frame) frame.remove();
     frame = null;
     client = null;

@@ -1,6 +1,9 @@
 // The demo's window: a canvas whose drawing buffer is the chosen resolution. Windowed, it is that
-// many pixels, in the middle of the page; fullscreen, the stage takes the screen through the
-// Fullscreen API and the canvas is scaled to it with its shape kept, black around. Keys, the
+// many pixels, in the middle of the page, or scaled down with its shape kept where the page is
+// smaller (a phone), never cropped; fullscreen, the stage takes the screen through the Fullscreen
+// API and the canvas is scaled to it with its shape kept, black around. A browser without the
+// API (an iPhone's) has no way to give a canvas the screen: there the picture fills the page's
+// view, which is the whole screen such a browser can give, with no question asked. Keys, the
 // fullscreen being left by the viewer (the browser takes Escape for that) and the page being
 // hidden become window messages, queued here for the program's message loop.
 'use strict';
@@ -12,6 +15,7 @@ tamsirelPage.demoWindow = (() => {
   const queue = [];
   let canvas = null;
   let inFullscreen = false;  // the program asked for fullscreen and has not given it back
+  let viewFilled = false;    // "fullscreen" as the page's whole view, where there is no API
   let gl = p.contextCurrent;
   let lostSince = 0;  // the page time the loss began, or the page was shown again since
 
@@ -58,7 +62,11 @@ tamsirelPage.demoWindow = (() => {
   }
 
   async function enterFullscreen() {
-    if (!stage.requestFullscreen) return false;
+    if (!stage.requestFullscreen) {
+      viewFilled = true;
+      document.body.classList.add('view-filled');
+      return true;
+    }
     try {
       await stage.requestFullscreen({ navigationUI: 'hide' });
     } catch (refused) {
@@ -71,14 +79,22 @@ tamsirelPage.demoWindow = (() => {
 
   function leaveFullscreen() {
     inFullscreen = false;
+    viewFilled = false;
+    document.body.classList.remove('view-filled');
     if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
   }
 
-  // Whole pixels, so that a windowed canvas is not resampled by half a pixel.
+  // Whole pixels where the canvas fits, so that it is not resampled by half a pixel; where it
+  // does not, it is shrunk with its shape kept, as a cropped picture would lose its edges.
   function centre() {
     if (!canvas || canvas.classList.contains('fullscreen')) return;
-    canvas.style.left = `${Math.floor((window.innerWidth - canvas.width) / 2)}px`;
-    canvas.style.top = `${Math.floor((window.innerHeight - canvas.height) / 2)}px`;
+    const scale = Math.min(1, window.innerWidth / canvas.width, window.innerHeight / canvas.height);
+    const width = scale < 1 ? canvas.width * scale : canvas.width;
+    const height = scale < 1 ? canvas.height * scale : canvas.height;
+    canvas.style.width = `${width}px`;
+    canvas.style.height = `${height}px`;
+    canvas.style.left = `${Math.floor((window.innerWidth - width) / 2)}px`;
+    canvas.style.top = `${Math.floor((window.innerHeight - height) / 2)}px`;
   }
 
   function create(title, width, height, fullscreen) {
@@ -89,10 +105,6 @@ tamsirelPage.demoWindow = (() => {
     canvas.className = `demo-canvas ${fullscreen ? 'fullscreen' : 'windowed'}`;
     canvas.width = width;
     canvas.height = height;
-    if (!fullscreen) {
-      canvas.style.width = `${width}px`;
-      canvas.style.height = `${height}px`;
-    }
     canvas.tabIndex = 0;
     canvas.hidden = true;
     canvas.addEventListener('webglcontextlost', onContextLost);
@@ -105,9 +117,13 @@ tamsirelPage.demoWindow = (() => {
     document.body.classList.add('playing');
     canvas.hidden = false;
     canvas.focus();
+    tamsirelPage.endControl.start();
+    tamsirelPage.wakeLock.start();
   }
 
   function remove() {
+    tamsirelPage.endControl.stop();
+    tamsirelPage.wakeLock.stop();
     if (canvas) canvas.remove();
     canvas = null;
   }
@@ -126,6 +142,7 @@ tamsirelPage.demoWindow = (() => {
     create,
     show,
     remove,
+    postKey: (code) => post(p.messageKey, code & p.messageKeyMask),
     nextMessage: () => (queue.length > 0 ? queue.shift() : 0),
     glContextState,
     postSize: (width, height) => post(p.messageSize, (width << p.messageWidthShift) | height),

@@ -3,6 +3,9 @@
 // focused button (OK or Yes at first), Tab moves between the buttons, Y and N answer a question,
 // Escape answers No, or OK in a box that has only OK. Each box resolves with the answer: 1 for
 // OK, 6 for Yes, 7 for No.
+// - A screen reader meets a modal alert named by its caption, the icon by what it means, and the
+//   text as one run of words. On a narrow screen the box wraps its text to fit; under a finger
+//   its buttons are a fingertip tall (tamsirel.css).
 'use strict';
 
 tamsirelPage.messageBox = (() => {
@@ -11,6 +14,7 @@ tamsirelPage.messageBox = (() => {
   const icons = {
     [p.iconInformation]: 'information', [p.iconExclamation]: 'exclamation', [p.iconStop]: 'stop',
   };
+  const iconMeanings = { information: 'Information', exclamation: 'Warning', stop: 'Error' };
 
   function makeButton(text, mnemonic) {
     const button = document.createElement('button');
@@ -29,6 +33,8 @@ tamsirelPage.messageBox = (() => {
     return button;
   }
 
+  let boxesShown = 0;
+
   return (text, caption, buttonsCode, icon) => new Promise((resolve) => {
     const question = buttonsCode === p.buttonsYesNo;
     const layer = document.createElement('div');
@@ -36,9 +42,11 @@ tamsirelPage.messageBox = (() => {
     const box = document.createElement('div');
     box.className = 'classic-window message-box';
     box.setAttribute('role', 'alertdialog');
+    box.setAttribute('aria-modal', 'true');
     box.setAttribute('aria-label', caption);
     const title = document.createElement('div');
     title.className = 'caption';
+    title.setAttribute('aria-hidden', 'true');  // the box's name says it
     title.textContent = caption;
     const client = document.createElement('div');
     client.className = 'client';
@@ -47,12 +55,16 @@ tamsirelPage.messageBox = (() => {
     if (icons[icon]) {
       const picture = document.createElement('div');
       picture.className = `box-icon ${icons[icon]}`;
-      picture.setAttribute('aria-hidden', 'true');
+      picture.setAttribute('role', 'img');
+      // A question is a question whatever picture the program gave it.
+      picture.setAttribute('aria-label', question ? 'Question' : iconMeanings[icons[icon]]);
       body.append(picture);
     }
     const message = document.createElement('div');
     message.className = 'box-text';
+    message.id = `box-text-${++boxesShown}`;
     message.textContent = text;
+    box.setAttribute('aria-describedby', message.id);
     body.append(message);
     const row = document.createElement('div');
     row.className = 'box-buttons';

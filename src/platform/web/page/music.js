@@ -4,6 +4,8 @@
 // - Browsers let a context make sound only from inside a gesture: every click, tap (at its end,
 //   as iOS counts it) and key of the viewer's resumes a context that is not running, and so does
 //   the page being shown again.
+// - An iPhone plays a page's Web Audio as ringer sound, silenced by the ring/silent switch,
+//   unless the page says it plays media: it does, where the browser lets it say so.
 // - A context that starts or comes back (after a suspension, an interruption, another app taking
 //   the audio) places the music at the demo's position; so does a drift of more than a frame
 //   between the two, on average over the last kFramesWeighed frames shown (each frame alone is
@@ -31,6 +33,7 @@ tamsirelPage.music = (() => {
   function init() {
     const AudioContext = window.AudioContext || window.webkitAudioContext;
     if (!AudioContext) return false;
+    if (navigator.audioSession) navigator.audioSession.type = 'playback';
     context = new AudioContext();
     context.addEventListener('statechange', place);
     return true;

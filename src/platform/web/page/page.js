@@ -53,6 +53,8 @@ const tamsirelPage = {};
   function end(message, more) {
     finished = true;
     document.body.classList.remove('playing');
+    if (tamsirelPage.endControl) tamsirelPage.endControl.stop();
+    if (tamsirelPage.wakeLock) tamsirelPage.wakeLock.stop();
     for (const leftover of stage.querySelectorAll('.demo-canvas, .classic-dialog, .box-layer')) {
       leftover.remove();
     }
