@@ -2,10 +2,13 @@
 # (sourced, not run). xdotool's --name search misses SDL's UTF-8 window title, so the titles come
 # from _NET_WM_NAME, which SDL and FLTK both set, for the windows the window manager lists.
 
-# The managed windows, one "id title" a line.
+# The managed windows, one "id title" a line. A window manager that keeps no _NET_CLIENT_LIST
+# (weston's, for XWayland) has them looked for among every window of the screen instead.
 window_titles() {
-  local w
-  for w in $(xprop -root _NET_CLIENT_LIST 2>/dev/null | sed -n 's/.*# //p' | tr -d ','); do
+  local w ids
+  ids=$(xprop -root _NET_CLIENT_LIST 2>/dev/null | sed -n 's/.*# //p' | tr -d ',')
+  [ -n "$ids" ] || ids=$(xwininfo -root -tree 2>/dev/null | awk '$1 ~ /^0x/ && $2 ~ /^"/ { print $1 }')
+  for w in $ids; do
     printf '%s %s\n' "$w" "$(xprop -id "$w" _NET_WM_NAME 2>/dev/null | sed -n 's/^[^"]*"\(.*\)"$/\1/p')"
   done
 }

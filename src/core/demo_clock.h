@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "core/letterbox.h"
 #include "platform/platform.h"
 
 constexpr int kTextureSlots = 100;
@@ -20,6 +21,9 @@ class DemoClock {
   int attachWindow(platform::Window* window, platform::DeviceContext** deviceContextSlot,
                    platform::RenderContext** renderContextSlot);
   void resize(int newWidth, int newHeight);
+  // Shows the picture of `width` x `height`'s shape on a surface of this size: the viewport at
+  // the largest size that fits, centred, and black bars over the rest at every endFrame.
+  void showPictureOn(int surfaceWidth, int surfaceHeight);
   void shutdown(platform::Window* window, platform::DeviceContext* dc, platform::RenderContext* rc);
 
   // Texture operations (src/textures/texture_loaders.cpp). `filter` is GL_NEAREST or GL_LINEAR;
@@ -36,6 +40,7 @@ class DemoClock {
   int32_t fullscreen;
   int32_t active;
   platform::DeviceContext* deviceContext = nullptr;
+  Letterbox letterbox;  // none until the first resize or showPictureOn
 };
 
 extern DemoClock* demoClock;

@@ -26,11 +26,23 @@ int DemoClock::attachWindow(platform::Window* window, platform::DeviceContext** 
 }
 
 // A minimised window reports height 0; the last real size is kept for the scenes' projections.
+// A window's client area is its picture, and the scenes follow its size. Fullscreen, they keep
+// the chosen resolution: where the surface has another size (a compositor that fakes the mode
+// switch and hands over the whole screen, a display that gave another mode) the chosen picture
+// keeps its shape in the middle of it.
 void DemoClock::resize(int newWidth, int newHeight) {
   if (newHeight == 0) return;
-  width = newWidth;
-  height = newHeight;
-  glViewport(0, 0, newWidth, newHeight);
+  if (fullscreen == 0) {
+    width = newWidth;
+    height = newHeight;
+  }
+  showPictureOn(newWidth, newHeight);
+}
+
+void DemoClock::showPictureOn(int surfaceWidth, int surfaceHeight) {
+  letterbox = fitLetterbox(surfaceWidth, surfaceHeight, width, height);
+  const PictureRect& p = letterbox.picture;
+  glViewport(p.x, p.y, p.width, p.height);
 }
 
 // Each release is tried even when an earlier one failed; a failure is reported and passed over.

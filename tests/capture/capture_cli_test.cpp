@@ -107,6 +107,51 @@ TEST_F(CaptureCli, TheFirstOceanFrameIsBlack) {
   EXPECT_EQ(lit, 0u);
 }
 
+// A frame that is not 4:3 (a video's 16:9) holds, between black bars, exactly the frame a 4:3
+// capture of the picture's size draws: the ocean at 30 s has letters along its bottom that a
+// stretched or uncut 16:9 picture would show.
+TEST_F(CaptureCli, AFrameOfAnotherShapeHoldsTheFourThreeFrameBetweenBlackBars) {
+  struct Case {
+    const char* size;
+    int barLeft, barTop;  // the bars' width at each side and height at top and bottom
+  };
+  const Case cases[] = {{"320x180", 40, 0}, {"240x200", 0, 10}};
+  const Result whole = capture(assets(), "--size 240x180 --shot ocean:30000:" +
+                                             (dir / "picture.png").string());
+  ASSERT_EQ(whole.status, 0) << whole.out;
+  int pictureWidth = 0, pictureHeight = 0;
+  const std::vector<uint8_t> picture = pngPixels(dir / "picture.png", &pictureWidth, &pictureHeight);
+  ASSERT_EQ(picture.size(), 240u * 180u * 3u);
+  for (const Case& c : cases) {
+    const fs::path framed = dir / (std::string(c.size) + ".png");
+    const Result r = capture(assets(), std::string("--size ") + c.size +
+                                           " --shot ocean:30000:" + framed.string());
+    ASSERT_EQ(r.status, 0) << r.out;
+    int width = 0, height = 0;
+    const std::vector<uint8_t> pixels = pngPixels(framed, &width, &height);
+    ASSERT_EQ(width, pictureWidth + 2 * c.barLeft) << c.size;
+    ASSERT_EQ(height, pictureHeight + 2 * c.barTop) << c.size;
+    size_t litInBars = 0, differentInside = 0;
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        const int px = x - c.barLeft, py = y - c.barTop;
+        const bool inside = px >= 0 && px < pictureWidth && py >= 0 && py < pictureHeight;
+        for (int k = 0; k < 3; ++k) {
+          const uint8_t v = pixels[(static_cast<size_t>(y) * width + x) * 3 + k];
+          if (!inside) {
+            litInBars += v != 0 ? 1 : 0;
+          } else {
+            const uint8_t want = picture[(static_cast<size_t>(py) * pictureWidth + px) * 3 + k];
+            differentInside += v != want ? 1 : 0;
+          }
+        }
+      }
+    }
+    EXPECT_EQ(litInBars, 0u) << c.size << ": the bars are not black";
+    EXPECT_EQ(differentInside, 0u) << c.size << ": the middle is not the 4:3 capture's frame";
+  }
+}
+
 TEST_F(CaptureCli, AFiveSecondVideoHasThreeHundredFramesAndASoundTrack) {
   const fs::path video = dir / "five.mp4";
   const Result r = capture(assets(), "--size 320x240 --duration 5000 --video " + video.string() +

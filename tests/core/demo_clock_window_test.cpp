@@ -1,5 +1,6 @@
 // The clock's window operations through the fake platform: which releases shutdown makes, in what
-// order, the box each failed release shows while shutdown goes on, and the resize rules.
+// order, the box each failed release shows while shutdown goes on, and the resize rules: a
+// window's picture follows its client area, a fullscreen one keeps the chosen resolution.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -137,8 +138,41 @@ TEST(DemoClockResize, KeepsTheSizeWhenMinimisedToHeightZero) {
   for (const Case& c : cases) {
     testing_support::ScopedPlatform platform;
     DemoClock clock;
+    clock.fullscreen = 0;
     clock.resize(c.width, c.height);
     EXPECT_EQ(clock.width, c.expectedWidth) << c.width << "x" << c.height;
     EXPECT_EQ(clock.height, c.expectedHeight) << c.width << "x" << c.height;
+  }
+}
+
+// A compositor that fakes the mode switch hands the fullscreen window the whole screen: the
+// scenes keep drawing the chosen picture, shown whole and centred between black bars.
+TEST(DemoClockResize, FullscreenKeepsTheChosenPictureCentredOnAnotherSurface) {
+  struct Case {
+    int chosenWidth, chosenHeight, surfaceWidth, surfaceHeight;
+    PictureRect picture;
+    bool bars;
+  };
+  const Case cases[] = {
+      {800, 600, 800, 600, {0, 0, 800, 600}, false},
+      {800, 600, 1920, 1080, {240, 0, 1440, 1080}, true},
+      {640, 480, 1280, 1024, {0, 32, 1280, 960}, true},
+      {1024, 768, 1366, 768, {171, 0, 1024, 768}, true},
+      {800, 600, 640, 480, {0, 0, 640, 480}, false},
+  };
+  for (const Case& c : cases) {
+    testing_support::ScopedPlatform platform;
+    DemoClock clock;
+    clock.width = c.chosenWidth;
+    clock.height = c.chosenHeight;
+    clock.resize(c.surfaceWidth, c.surfaceHeight);
+    const std::string what = std::to_string(c.surfaceWidth) + "x" + std::to_string(c.surfaceHeight);
+    EXPECT_EQ(clock.width, c.chosenWidth) << what;
+    EXPECT_EQ(clock.height, c.chosenHeight) << what;
+    const PictureRect& p = clock.letterbox.picture;
+    EXPECT_EQ((std::vector<int>{p.x, p.y, p.width, p.height}),
+              (std::vector<int>{c.picture.x, c.picture.y, c.picture.width, c.picture.height}))
+        << what;
+    EXPECT_EQ(clock.letterbox.hasBars(), c.bars) << what;
   }
 }

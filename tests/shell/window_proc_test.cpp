@@ -43,6 +43,7 @@ TEST(WindowProc, FollowsTheMessageTable) {
     testing_support::ScopedPlatform platform;
     DemoClock clock;
     demoClock = &clock;
+    clock.fullscreen = 0;  // a window, whose picture follows its client area
     clock.active = c.what == std::string("activated") ? 0 : 1;
     quitRequest = QuitRequest{};
     EXPECT_EQ(windowProc(nullptr, c.message), 0) << c.what;
