@@ -1,4 +1,4 @@
-# Run with cmake -P: writes OUT, the page's tamsirelPage.protocol, from the constants of HEADER
+# Run with cmake -P: writes OUT, the page's protocol module, from the constants of HEADER
 # (src/platform/web/page_protocol.h): each `constexpr int kName = value;` line becomes
 # `name: value`.
 file(STRINGS ${HEADER} lines REGEX "^constexpr int k[A-Za-z0-9]+ = -?[0-9]+;")
@@ -18,6 +18,6 @@ endif()
 file(WRITE ${OUT}.new
   "// Made by the build from src/platform/web/page_protocol.h: the numbers the program and the\n"
   "// page exchange. Change them there.\n"
-  "'use strict';\n\ntamsirelPage.protocol = Object.freeze({\n${fields}});\n")
+  "export const protocol = Object.freeze({\n${fields}});\n")
 file(COPY_FILE ${OUT}.new ${OUT} ONLY_IF_DIFFERENT)
 file(REMOVE ${OUT}.new)

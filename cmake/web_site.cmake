@@ -3,7 +3,9 @@
 include(${CMAKE_CURRENT_LIST_DIR}/zip_folder.cmake)
 file(REMOVE_RECURSE ${SITE})
 file(MAKE_DIRECTORY ${SITE}/licenses)
+# The page's package.json only tells node that its scripts are modules, for their unit tests.
 file(GLOB page ${PAGE}/*)
+list(FILTER page EXCLUDE REGEX "/package\\.json$")
 file(COPY ${page} ${PROTOCOL} DESTINATION ${SITE})
 foreach(part tamsirel.js tamsirel.wasm)
   file(COPY ${PROGRAM_DIR}/${part} DESTINATION ${SITE})

@@ -23,6 +23,7 @@ namespace {
 
 using namespace protocol;
 
+EM_JS(void, pageStartPlayback, (), { tamsirelPage.startPlayback(); });
 EM_JS(int, pageViewportWidth, (), { return tamsirelPage.demoWindow.viewportWidth(); });
 EM_JS(int, pageViewportHeight, (), { return tamsirelPage.demoWindow.viewportHeight(); });
 EM_JS(int, pageColourDepth, (), { return screen.colorDepth || 24; });
@@ -45,8 +46,13 @@ Window* theWindow = nullptr;
 
 }  // namespace
 
-// Nothing to register in a page.
-bool initWindowing() { return true; }
+// Nothing to register in a page: the window class's place in the start-up, right after the
+// dialog's "Let's GO!", is where the page starts its playback (its handlers, the end control,
+// the wake lock), which the demo's end stops.
+bool initWindowing() {
+  if (pageAvailable()) pageStartPlayback();
+  return true;
+}
 
 // The browser has one mode to offer at any size: its own, reached through the Fullscreen API,
 // which it grants only while the viewer's "Let's GO!" press still counts as a gesture.

@@ -1,6 +1,6 @@
 // The numbers the program and the page (page/*.js) exchange, written once. The build turns every
-// `constexpr int kName = value;` line of this file into `name: value` of tamsirelPage.protocol
-// (protocol.js, cmake/page_protocol_js.cmake), which the page's scripts read; so a value is
+// `constexpr int kName = value;` line of this file into `name: value` of the page's module
+// protocol.js (cmake/page_protocol_js.cmake), which the page's scripts import; so a value is
 // changed here and nowhere else, and only as a plain number.
 #pragma once
 

@@ -3,7 +3,8 @@
 // opened (so a file it cannot decode is reported then, before the dialog, as on the desktop) and
 // played from the page's audio context, which the page unlocks at the viewer's first press in the
 // dialog, as browsers ask. Tracker modules have no decoder in a browser: loading one reports an
-// unknown format. Not here: stopping or pausing; the demo's music plays until the page goes.
+// unknown format. Not here: stopping or pausing; the demo's music plays until the demo ends,
+// when the page silences it and closes its context.
 #include <emscripten.h>
 
 #include <cstdio>

@@ -35,14 +35,9 @@ constexpr int kTheFormat = 1;
 constexpr int kMostColourBits = 32;  // 8 bits each of red, green, blue and alpha
 constexpr int kMostDepthBits = 24;
 
-// The context's state once the frame is on screen (demo_window.js), one of protocol's kContext*.
-EM_ASYNC_JS(int, pageNextAnimationFrame, (), {
-  tamsirelPage.frames.swapped();
-  await new Promise((resolve) => requestAnimationFrame(resolve));
-  tamsirelPage.frames.shown();
-  tamsirelPage.music.follow();
-  return tamsirelPage.demoWindow.glContextState();
-});
+// The context's state once the frame is on screen (page/playback.js), one of protocol's
+// kContext*.
+EM_ASYNC_JS(int, pageNextAnimationFrame, (), { return await tamsirelPage.nextFrame(); });
 
 RenderContext* current = nullptr;
 

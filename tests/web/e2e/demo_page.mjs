@@ -6,10 +6,12 @@
 import assert from 'node:assert/strict';
 import { execFileSync, spawn } from 'node:child_process';
 import {
-  copyFileSync, mkdtempSync, readdirSync, rmSync, truncateSync, statSync, writeFileSync,
+  copyFileSync, mkdtempSync, readdirSync, readFileSync, rmSync, truncateSync, statSync,
+  writeFileSync,
 } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { dirname, join } from 'node:path';
+import { fileURLToPath } from 'node:url';
 
 import { engine, launchBrowser, problems } from '../lib/browser.mjs';
 import { serve } from '../lib/serve.mjs';
@@ -65,7 +67,12 @@ export const cutToHalf = (folder, name) => {
 export const remove = (folder, name) => rmSync(join(folder, name));
 export { copyFileSync };
 
-// Opens the page. `speed`: the page's performance.now() runs that many times faster, and with it
+const censusScript = readFileSync(join(dirname(fileURLToPath(import.meta.url)), 'census.js'),
+  'utf8');
+
+// Opens the page. `census`: the page counts its audio and its handlers (census.js), in every
+// engine where the tests' own server serves it, and where python's does in those that can give
+// the page a script first. `speed`: the page's performance.now() runs that many times faster, and with it
 // the demo's clock (the music's position then no longer follows it). `python`: served by
 // `python3 -m http.server` instead of the tests' own server (no `pack` then). `refuseFullscreen`:
 // the browser refuses the Fullscreen API. `keepAudioContext`: the page's audio context is kept as
@@ -73,9 +80,11 @@ export { copyFileSync };
 // `prepare(page)`: called before the page loads (Chromium's device emulation, scripts of its own).
 export async function openDemo(site, {
   pack = null, speed = 1, width = 800, height = 600, python = false, refuseFullscreen = false,
-  keepAudioContext = false, prepare = null,
+  keepAudioContext = false, prepare = null, census = false,
 } = {}) {
-  const server = python ? await pythonServer(site) : await serve(pack ? [pack, site] : site, 0);
+  const intoPages = census ? `<script>${censusScript}</script>` : null;
+  const server = python ? await pythonServer(site)
+    : await serve(pack ? [pack, site] : site, 0, { intoPages });
   let browser;
   try {
     browser = await launchBrowser({ width, height });
@@ -84,6 +93,7 @@ export async function openDemo(site, {
     throw error;
   }
   const page = await browser.newPage();
+  if (census && python && scriptsBeforePage) await page.evaluateOnNewDocument(censusScript);
   if (refuseFullscreen) {
     await page.evaluateOnNewDocument(() => {
       Element.prototype.requestFullscreen = () =>
@@ -174,6 +184,21 @@ export async function answerBox(page, button) {
   assert.ok(index >= 0, `the box has no button "${button}"`);
   await page.click(`.box-layer[data-answered] .box-buttons button:nth-child(${index + 1})`);
   await page.waitForFunction(() => document.querySelector('.box-layer[data-answered]') === null);
+}
+
+// What the page leaves running after the demo's end (census.js): none of the audio, and of its
+// handlers only those it keeps for its whole life, the runtime's errors.
+export const kLeftAtTheEnd = {
+  audio: { running: 0, playing: 0 },
+  listeners: ['window error', 'window unhandledrejection'],
+};
+export async function leftAtTheEnd(page) {
+  // A context closes a moment after it is asked to.
+  await page.waitForFunction(() => tamsirelCensus.audio().running === 0, { timeout: 5000 })
+    .catch(() => {});
+  const { contexts, ...audio } = await page.evaluate(() => tamsirelCensus.audio());
+  assert.ok(contexts >= 1, 'the page made no audio context');
+  return { audio, listeners: await page.evaluate(() => tamsirelCensus.listeners()) };
 }
 
 export async function waitForExit(page, timeout = 60000) {

@@ -10,8 +10,8 @@ import { join } from 'node:path';
 import { test } from 'node:test';
 
 import {
-  answerBox, canvasFacts, changedAssetPack, cutToHalf, openDemo, pageProblems, remove, waitForBox,
-  waitForExit,
+  answerBox, canvasFacts, changedAssetPack, cutToHalf, kLeftAtTheEnd, leftAtTheEnd, openDemo,
+  pageProblems, remove, waitForBox, waitForExit,
 } from './demo_page.mjs';
 
 const site = process.env.TAMSIREL_SITE;
@@ -21,7 +21,7 @@ const site = process.env.TAMSIREL_SITE;
 async function withChangedPack(change, options, body) {
   const pack = changedAssetPack(process.env.TAMSIREL_ASSETS, process.env.TAMSIREL_FILE_PACKAGER,
     change);
-  const { page, close } = await openDemo(site, { ...options, pack: pack.dir });
+  const { page, close } = await openDemo(site, { ...options, pack: pack.dir, census: true });
   try {
     await body(page);
   } finally {
@@ -90,6 +90,7 @@ for (const { what, change, boxes } of kForestCases) {
         await answerBox(page, 'OK');
       }
       assert.equal(await waitForExit(page), kFatalStatus);
+      assert.deepEqual(await leftAtTheEnd(page), kLeftAtTheEnd);
       assert.deepEqual(pageProblems(page), []);
     });
   });

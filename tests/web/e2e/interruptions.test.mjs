@@ -8,8 +8,8 @@ import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
 import {
-  linuxOceanAround, musicAgainstPicture, openDemo, pageProblems, waitForBox, waitForDialog,
-  waitForExit,
+  kLeftAtTheEnd, leftAtTheEnd, linuxOceanAround, musicAgainstPicture, openDemo, pageProblems,
+  waitForBox, waitForDialog, waitForExit,
 } from './demo_page.mjs';
 
 const site = process.env.TAMSIREL_SITE;
@@ -59,8 +59,8 @@ test('the WebGL context lost at 8 s and given back at 10 s: the ocean is there a
     }
   });
 
-test('a WebGL context never given back: a box says so, and the demo ends with 1', async () => {
-  const { page, close } = await openDemo(site);
+test('a WebGL context never given back: a box says so; the end with 1, silent', async () => {
+  const { page, close } = await openDemo(site, { census: true });
   try {
     await playFromEnter(page);
     await demoReaches(page, 2);
@@ -70,6 +70,7 @@ test('a WebGL context never given back: a box says so, and the demo ends with 1'
     assert.match(box.text, /lost the demo's picture/);
     await page.click('.box-layer .box-buttons button');
     assert.equal(await waitForExit(page), 1);
+    assert.deepEqual(await leftAtTheEnd(page), kLeftAtTheEnd);
   } finally {
     await close();
   }

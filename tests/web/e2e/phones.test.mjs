@@ -7,15 +7,16 @@
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
+import { kTouchPixels } from '../../../src/platform/web/page/sizes.js';
 import {
-  linuxOceanAround, musicAgainstPicture, openDemo, pageProblems, waitForDialog, waitForExit,
+  kLeftAtTheEnd, leftAtTheEnd, linuxOceanAround, musicAgainstPicture, openDemo, pageProblems,
+  waitForDialog, waitForExit,
 } from './demo_page.mjs';
 
 const site = process.env.TAMSIREL_SITE;
-const kTouchPixels = 40;
 
 // The screen, a touch one at three device pixels to the CSS pixel; `fullscreenApi: false` takes
-// the API away as an iPhone's browser has it. Every wake lock asked for is counted.
+// the API away as an iPhone's browser has it. Every wake lock asked for is counted, and those held.
 function phone(width, height, fullscreenApi) {
   return async (page) => {
     await page.emulate({
@@ -29,11 +30,15 @@ function phone(width, height, fullscreenApi) {
     await page.evaluateOnNewDocument((withApi) => {
       if (!withApi) delete Element.prototype.requestFullscreen;
       window.wakeLocksAsked = 0;
+      window.wakeLocksHeld = 0;
       if (navigator.wakeLock) {
         const request = navigator.wakeLock.request.bind(navigator.wakeLock);
-        navigator.wakeLock.request = (type) => {
+        navigator.wakeLock.request = async (type) => {
           window.wakeLocksAsked += 1;
-          return request(type);
+          const lock = await request(type);
+          window.wakeLocksHeld += 1;
+          lock.addEventListener('release', () => { window.wakeLocksHeld -= 1; });
+          return lock;
         };
       }
     }, fullscreenApi);
@@ -41,7 +46,7 @@ function phone(width, height, fullscreenApi) {
 }
 
 const openPhone = (width, height, fullscreenApi) =>
-  openDemo(site, { width, height, prepare: phone(width, height, fullscreenApi) });
+  openDemo(site, { width, height, prepare: phone(width, height, fullscreenApi), census: true });
 
 // The dialog's frame and each control a finger hits, as the screen shows them.
 function dialogGeometry(page) {
@@ -133,6 +138,8 @@ for (const screen of screens) {
       await tapText(page, '.end-control', 'End the demo');
       assert.equal(await waitForExit(page), 0);
       assert.match(await page.$eval('#panel-text', (p) => p.textContent), /ended/);
+      assert.deepEqual(await leftAtTheEnd(page), kLeftAtTheEnd);
+      assert.equal(await page.evaluate(() => window.wakeLocksHeld), 0, 'a wake lock kept');
       assert.deepEqual(pageProblems(page), []);
     } finally {
       await close();
@@ -177,6 +184,7 @@ test('the Back button ends the demo cleanly, with 0 and the end panel', async ()
     await page.evaluate(() => history.back());
     assert.equal(await waitForExit(page), 0);
     assert.match(await page.$eval('#panel-text', (p) => p.textContent), /ended/);
+    assert.deepEqual(await leftAtTheEnd(page), kLeftAtTheEnd);
     assert.deepEqual(pageProblems(page), []);
   } finally {
     await close();

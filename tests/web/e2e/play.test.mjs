@@ -1,5 +1,6 @@
 // The demo played in the page: windowed and fullscreen, with its music, through all four scenes,
-// and the ways it ends.
+// and the ways it ends: each leaves the page silent, with none of the playback's handlers, and
+// "Play it again" plays it afresh.
 //
 //   TAMSIREL_SITE=build-web/site TAMSIREL_CAPTURE=build/tools/capture/tamsirel-capture \
 //   TAMSIREL_ASSETS=build/assets node --test play.test.mjs
@@ -8,40 +9,98 @@ import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
 import {
-  answerBox, canvasFacts, engine, glErrors, linuxOceanAround, musicAgainstPicture, openDemo,
-  pageProblems, pressAltF, scriptsBeforePage, waitForBox, waitForDialog, waitForExit,
+  answerBox, canvasFacts, engine, glErrors, kLeftAtTheEnd, leftAtTheEnd, linuxOceanAround,
+  musicAgainstPicture, openDemo, pageProblems, pressAltF, scriptsBeforePage, waitForBox,
+  waitForDialog, waitForExit,
 } from './demo_page.mjs';
 
 const site = process.env.TAMSIREL_SITE;
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
-test('Alt+F then Enter: a canvas of exactly 800x600 in the middle of the page; Escape ends it',
-  async () => {
-    const { page, close } = await openDemo(site, { width: 1024, height: 768 });
-    try {
-      await waitForDialog(page);
-      await pressAltF(page);
-      await page.keyboard.press('Enter');
-      await page.waitForSelector('#demo-canvas:not([hidden])');
-      assert.deepEqual(await canvasFacts(page), {
-        width: 800, height: 600, cssWidth: 800, cssHeight: 600, left: 112, top: 84,
-        fullscreen: false,
-      });
-      await sleep(1000);
-      await page.keyboard.press('Escape');
-      assert.equal(await waitForExit(page), 0);
-      assert.equal(await canvasFacts(page), null);
-      assert.deepEqual(pageProblems(page), []);
-    } finally {
-      await close();
+// Windowed (Alt+F turns fullscreen off), until the music is heard.
+async function playWindowed(page) {
+  await waitForDialog(page);
+  await pressAltF(page);
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('#demo-canvas:not([hidden])');
+  await page.waitForFunction(() => tamsirelPage.sync().music !== null, { timeout: 60000 });
+}
+
+test('Alt+F then Enter: a canvas of exactly 800x600 in the middle of the page; Escape ends it ' +
+  'silent; "Play it again" plays the music from its start with the picture', async () => {
+  const { page, close } = await openDemo(site, { width: 1024, height: 768, census: true });
+  try {
+    await playWindowed(page);
+    assert.deepEqual(await canvasFacts(page), {
+      width: 800, height: 600, cssWidth: 800, cssHeight: 600, left: 112, top: 84,
+      fullscreen: false,
+    });
+    await page.keyboard.press('Escape');
+    assert.equal(await waitForExit(page), 0);
+    assert.equal(await canvasFacts(page), null);
+    assert.deepEqual(await leftAtTheEnd(page), kLeftAtTheEnd);
+
+    await page.click('#panel-button');
+    await waitForDialog(page);
+    assert.equal(await page.evaluate(() => window.tamsirelExitStatus), undefined, 'a fresh page');
+    await playWindowed(page);
+    await page.waitForFunction(() => tamsirelPage.sync().demo >= 1, { timeout: 60000 });
+    const together = await musicAgainstPicture(page);
+    const { music } = await page.evaluate(() => tamsirelPage.sync());
+    assert.ok(music < 4, `the music is ${music} s in, not from its start`);
+    if (engine !== 'firefox') {
+      assert.ok(Math.abs(together.drift) <= together.frame,
+        `the music is ${together.drift} s off the picture (a frame: ${together.frame} s)`);
     }
-  });
+    await page.keyboard.press('Escape');
+    assert.equal(await waitForExit(page), 0);
+    assert.deepEqual(pageProblems(page), []);
+  } finally {
+    await close();
+  }
+});
+
+// The other ways out of a windowed demo; Escape and Back together end it once.
+const kEndings = [
+  {
+    way: '"End the demo"',
+    end: async (page) => {
+      await page.mouse.click(512, 384);
+      await page.waitForSelector('.end-control:not([hidden])');
+      await page.click('.end-control');
+    },
+  },
+  { way: 'Back', end: (page) => page.evaluate(() => history.back()) },
+  {
+    way: 'Escape and Back together',
+    end: async (page) => {
+      await page.keyboard.press('Escape');
+      await page.evaluate(() => history.back());
+    },
+  },
+];
+for (const { way, end } of kEndings) {
+  test(`${way}: the end with 0, the page silent, none of the playback's handlers left`,
+    async () => {
+      const { page, close } = await openDemo(site, { width: 1024, height: 768, census: true });
+      try {
+        await playWindowed(page);
+        await end(page);
+        assert.equal(await waitForExit(page), 0);
+        assert.match(await page.$eval('#panel-text', (p) => p.textContent), /ended/);
+        assert.deepEqual(await leftAtTheEnd(page), kLeftAtTheEnd);
+        assert.deepEqual(pageProblems(page), []);
+      } finally {
+        await close();
+      }
+    });
+}
 
 test('served by python3 -m http.server, Enter plays fullscreen: the ocean at 22 s with the music ' +
   'in step; leaving fullscreen ends', async () => {
   // The frame comparison stays in Chromium, whose SwiftShader draws as Mesa does.
   const linux = engine === 'chromium' ? linuxOceanAround(22000) : null;
-  const { page, close } = await openDemo(site, { python: true });
+  const { page, close } = await openDemo(site, { python: true, census: true });
   try {
     await waitForDialog(page);
     await page.keyboard.press('Enter');
@@ -74,6 +133,7 @@ test('served by python3 -m http.server, Enter plays fullscreen: the ocean at 22 
     await page.evaluate(() => document.exitFullscreen());
     assert.equal(await waitForExit(page), 0);
     assert.match(await page.$eval('#panel-text', (p) => p.textContent), /ended/);
+    if (scriptsBeforePage) assert.deepEqual(await leftAtTheEnd(page), kLeftAtTheEnd);
     assert.deepEqual(pageProblems(page), []);
   } finally {
     await close();

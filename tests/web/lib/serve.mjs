@@ -5,10 +5,11 @@
 //   import { serve } from './serve.mjs';
 //   const server = await serve('build-web/site');   // { url, close() }, a free port by default
 //   await serve(['build-web/site', 'tests/page']);  // a test's page beside the site
+//   await serve(dir, 0, { intoPages: '<script>...</script>' })  // put first in every page's head
 //
 //   node serve.mjs DIR [PORT]                        // prints the address, serves until stopped
 import { createReadStream } from 'node:fs';
-import { stat } from 'node:fs/promises';
+import { readFile, stat } from 'node:fs/promises';
 import { createServer } from 'node:http';
 import { extname, resolve, sep } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -50,7 +51,13 @@ async function find(roots, urlPath) {
   return null;
 }
 
-async function answer(roots, request, response) {
+// A page with `intoPages` put at the start of its head.
+async function changedPage(file, intoPages) {
+  const page = await readFile(file, 'utf8');
+  return Buffer.from(page.replace(/<head>/i, (head) => head + intoPages));
+}
+
+async function answer(roots, request, response, intoPages) {
   const found = await find(roots, request.url);
   const { file, info } = found || {};
   if (request.method !== 'GET' && request.method !== 'HEAD') {
@@ -58,22 +65,26 @@ async function answer(roots, request, response) {
   } else if (!info || !info.isFile()) {
     response.writeHead(404, { 'Content-Type': 'text/plain' }).end('not found\n');
   } else {
+    const type = kTypes[extname(file).toLowerCase()] || 'application/octet-stream';
+    const html = intoPages && type.startsWith('text/html');
+    const changed = html ? await changedPage(file, intoPages) : null;
     response.writeHead(200, {
-      'Content-Type': kTypes[extname(file).toLowerCase()] || 'application/octet-stream',
-      'Content-Length': info.size,
+      'Content-Type': type,
+      'Content-Length': changed ? changed.length : info.size,
       'Cache-Control': 'no-store',
     });
     if (request.method === 'HEAD') response.end();
+    else if (changed) response.end(changed);
     else createReadStream(file).pipe(response);
   }
 }
 
-// Serves `dirs` (one folder or several) on 127.0.0.1:`port` (0: any free port). Resolves to
-// { url, close }.
-export async function serve(dirs, port = 0) {
+// Serves `dirs` (one folder or several) on 127.0.0.1:`port` (0: any free port); `intoPages`:
+// HTML a test puts first in the head of every page served. Resolves to { url, close }.
+export async function serve(dirs, port = 0, { intoPages = null } = {}) {
   const roots = [dirs].flat().map((dir) => resolve(dir));
   const server = createServer((request, response) => {
-    answer(roots, request, response).catch(() => response.destroy());
+    answer(roots, request, response, intoPages).catch(() => response.destroy());
   });
   await new Promise((done, fail) => {
     server.once('error', fail);

@@ -1,40 +1,38 @@
 // The screen kept on while the demo plays: a phone or a laptop would otherwise dim and lock it
-// part way through, as no input comes. The browser drops the lock whenever the page is hidden,
-// so it is asked for again each time the page is shown. Where there is no Wake Lock API, or the
-// browser refuses (no user activation, a battery saver), the demo plays on without it.
-'use strict';
+// part way through, as no input comes. The browser drops the lock whenever the page is hidden, so
+// it is asked for again each time the page is shown. Where there is no Wake Lock API, or the
+// browser refuses (no user activation, a battery saver), the demo plays on without it. One lock
+// at most: a request while one is being answered waits for that answer.
+let wanted = false;
+let sentinel = null;  // the lock held
+let asking = false;   // a request not answered yet
 
-tamsirelPage.wakeLock = (() => {
-  let wanted = false;
-  let sentinel = null;
-
-  async function take() {
-    if (!wanted || sentinel || document.hidden || !navigator.wakeLock) return;
-    try {
-      const taken = await navigator.wakeLock.request('screen');
-      if (!wanted) {
-        taken.release().catch(() => {});
-        return;
-      }
-      sentinel = taken;
-      sentinel.addEventListener('release', () => { if (sentinel === taken) sentinel = null; });
-    } catch (refused) {
-      console.log(`tamsirel: the screen may turn off: ${refused.message}`);
+async function take() {
+  if (!wanted || sentinel || asking || document.hidden || !navigator.wakeLock) return;
+  asking = true;
+  try {
+    const taken = await navigator.wakeLock.request('screen');
+    if (!wanted) {
+      taken.release().catch(() => {});
+      return;
     }
+    sentinel = taken;
+    taken.addEventListener('release', () => { if (sentinel === taken) sentinel = null; });
+  } catch (refused) {
+    console.log(`tamsirel: the screen may turn off: ${refused.message}`);
+  } finally {
+    asking = false;
   }
+}
 
-  function start() {
-    wanted = true;
-    take();
-  }
+export function start(signal) {
+  wanted = true;
+  document.addEventListener('visibilitychange', take, { signal });
+  take();
+}
 
-  function stop() {
-    wanted = false;
-    if (sentinel) sentinel.release().catch(() => {});
-    sentinel = null;
-  }
-
-  document.addEventListener('visibilitychange', () => { if (!document.hidden) take(); });
-
-  return { start, stop };
-})();
+export function stop() {
+  wanted = false;
+  if (sentinel) sentinel.release().catch(() => {});
+  sentinel = null;
+}
