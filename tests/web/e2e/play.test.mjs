@@ -42,7 +42,7 @@ test('Alt+F then Enter: a canvas of exactly 800x600 in the middle of the page; E
 
     await page.click('#panel-button');
     await waitForDialog(page);
-    assert.equal(await page.evaluate(() => window.tamsirelExitStatus), undefined, 'a fresh page');
+    assert.ok(await page.evaluate(() => window.tamsirelExitStatus === undefined), 'a fresh page');
     await playWindowed(page);
     await page.waitForFunction(() => tamsirelPage.sync().demo >= 1, { timeout: 60000 });
     const together = await musicAgainstPicture(page);
