@@ -43,19 +43,23 @@ export function placement(contextTime, offset, duration) {
   return offset >= 0 ? { contextTime, offset } : { contextTime: contextTime - offset, offset: 0 };
 }
 
+// The drift the music may have from the picture while the picture lags its counter by `lagMs`:
+// a frame. The picture lags by about two frames, so half of it is one frame at the pace the demo
+// draws now, which may be slower than 60 Hz.
+export const driftAllowed = (lagMs) => Math.max(kDriftSeconds, lagMs / 2000);
+
 // The music's drift from the picture, frame after frame; `shouldPlace` says when to place again.
 export class DriftWatch {
   constructor() { this.drifts = []; }
 
-  // `drift`: the music ahead of the picture at a frame shown, s; `lagMs`: the picture's lag.
-  // The picture lags its counter by about two frames: half of it is one frame at the pace the
-  // demo draws now, which may be slower than 60 Hz. A placing starts the weighing afresh.
+  // `drift`: the music ahead of the picture at a frame shown, s; `lagMs`: the picture's lag. A
+  // placing starts the weighing afresh.
   shouldPlace(drift, lagMs) {
     this.drifts.push(drift);
     if (this.drifts.length < kFramesWeighed) return false;
     const mean = this.drifts.reduce((sum, d) => sum + d, 0) / this.drifts.length;
     this.drifts.shift();
-    const place = Math.abs(mean) > Math.max(kDriftSeconds, lagMs / 2000);
+    const place = Math.abs(mean) > driftAllowed(lagMs);
     if (place) this.reset();
     return place;
   }
