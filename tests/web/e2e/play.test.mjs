@@ -45,7 +45,9 @@ test('Alt+F then Enter: a canvas of exactly 800x600 in the middle of the page; E
     assert.ok(await page.evaluate(() => window.tamsirelExitStatus === undefined), 'a fresh page');
     await playWindowed(page);
     // The demo's time starts afresh with the playback: music placed anywhere but at its own
-    // start (the first playback's place, say) is that far off the picture.
+    // start (the first playback's place, say) is that far off the picture, once the music has
+    // had its frames to settle, as in the first playback.
+    await page.waitForFunction(() => tamsirelPage.sync().demo >= 5, { timeout: 60000 });
     const together = await musicAgainstPicture(page);
     if (engine !== 'firefox') {
       assert.ok(Math.abs(together.drift) <= together.frame,
