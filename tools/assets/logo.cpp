@@ -1,10 +1,10 @@
 // The ocean's flickering logo: "tamsirel" in three versions (clean, glitched, outline), each a
-// 512 x 256 picture cut into 4 x 2 tiles of 128, one letter to a tile: "tams" over "irel". Each
+// 512 x 256 picture cut into 4 x 2 tiles of 128, one capital to a tile: TAMS over IREL. Each
 // tile is stored upside down, as the demo draws a PNG's first row at the bottom of its quad.
 //
 // The demo draws every tile on its own quad with repeat wrapping, so a pixel on a tile's edge can
 // read the texel at the opposite edge (a coordinate a hair past 1 wraps to 0) or blend with it
-// (linear filtering). No letter or glow crosses a tile edge, and every tile is black for
+// (linear filtering). The letters keep clear of the tile edges, and every tile is black for
 // kClear texels inside each of its edges: whatever the picture size, a wrapped sample adds black.
 #include <cmath>
 #include <string>
@@ -15,8 +15,8 @@
 namespace {
 
 constexpr int kWidth = 512, kHeight = 256, kTile = 128;
-// Linear filtering reaches one texel across an edge; were the tiles ever drawn smaller than their
-// size with halved levels, level n would reach 2^n: four keeps the first two of those clean too.
+// Linear filtering reaches one texel past an edge. The tiles have no mipmaps; were halved levels
+// ever made, level n would reach 2^n texels: four keeps levels 1 and 2 clean too.
 constexpr int kClear = 4;
 // Beyond the black band the tile's content rises to full over this many texels, so a glow that
 // reaches towards an edge dims softly instead of stopping in a straight line.
@@ -24,8 +24,9 @@ constexpr int kFade = 8;
 constexpr int kInkMargin = kClear + kFade;  // letters keep this far from every tile edge
 // The word's letters, row by row; each one is centred in its own tile.
 constexpr const char* kRows[2] = {"TAMS", "IREL"};
-// Outer columns show only their inner part on the 4:3 screen, and the whole word stays inside
-// the middle 80 % of the picture (the phrases' rule); letter centres are evenly spaced.
+// The 4:3 screen shows the outer columns only from texel 45 in, and the word's glow stays
+// inside the middle 80 % of the picture (from texel 51); the letters start further in, clear of
+// the screen's edge. Their centres are evenly spaced.
 constexpr int kVisibleLeft = 72, kLetterPitch = 108;
 
 struct Letter {
