@@ -34,7 +34,12 @@ test: deps-test
 	@$(MAKE) --no-print-directory build CMAKE_FLAGS="$(CMAKE_FLAGS) -DTAMSIREL_WERROR=ON"
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS) --timeout 300
 
+# Only a folder CMake configured is removed: a BUILD set by mistake (a source folder, a home)
+# is refused.
 clean:
-	@rm -rf $(BUILD)
+	@if [ -e "$(BUILD)" ] && [ ! -f "$(BUILD)/CMakeCache.txt" ]; then \
+	  echo "make clean: $(BUILD) is not a CMake build folder; nothing removed" >&2; exit 2; \
+	fi; \
+	rm -rf -- "$(BUILD)"
 
 -include mk/*.mk

@@ -6,12 +6,13 @@
 WIN_BUILD ?= build-win
 WINDOWS_ARCHES ?= x86_64
 win_triple = $(1)-w64-mingw32
-win_deps_group = $(if $(filter i686,$(WINDOWS_ARCHES)),windows32,windows)
+# One deps group per architecture: each group cross-builds its own architecture's libraries.
+win_deps_groups = $(patsubst i686,windows32,$(patsubst x86_64,windows,$(WINDOWS_ARCHES)))
 
 .PHONY: windows test-windows deps-windows host-assets
 
 deps-windows:
-	@scripts/deps $(win_deps_group)
+	@scripts/deps $(win_deps_groups)
 
 # The generator runs on the build machine; only its output goes into the download. The Linux
 # scene_frames gives the frames the Windows build's pictures are compared with.
