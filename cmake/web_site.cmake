@@ -1,8 +1,12 @@
-# Run by the web_site target (cmake -P): puts the site together and zips it. The asset pack's
-# preview and icon are the Linux package's, not the demo's, and stay out.
+# Run by the web_site target (cmake -P): puts the site together and zips it. The page and the
+# program; the asset pack as files of their own under pack/, which the page downloads while the
+# dialog is up, with their list (pack.js); the icons and the web app manifest; and the service
+# worker that keeps this version of the site for a visit without the network. The asset pack's
+# preview and icon are the Linux package's, not the demo's, and stay out of the pack.
 include(${CMAKE_CURRENT_LIST_DIR}/zip_folder.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/pack_list.cmake)
 file(REMOVE_RECURSE ${SITE})
-file(MAKE_DIRECTORY ${SITE}/licenses)
+file(MAKE_DIRECTORY ${SITE}/licenses ${SITE}/pack)
 # The page's package.json only tells node that its scripts are modules, for their unit tests.
 file(GLOB page ${PAGE}/*)
 list(FILTER page EXCLUDE REGEX "/package\\.json$")
@@ -11,25 +15,57 @@ foreach(part tamsirel.js tamsirel.wasm)
   file(COPY ${PROGRAM_DIR}/${part} DESTINATION ${SITE})
 endforeach()
 
-# The page's icon is the menu icon of the Linux package.
+# The page's icons are the menu icon of the Linux package, and a phone's home screen takes it at
+# 192 and 512 pixels.
 file(COPY_FILE ${ASSETS}/tamsirel.png ${SITE}/icon.png)
+foreach(side 192 512)
+  execute_process(COMMAND ${CONVERT} ${ASSETS}/tamsirel.png -filter Lanczos -resize ${side}x${side}
+                          -strip ${SITE}/icon-${side}.png RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "making the ${side}-pixel icon failed")
+  endif()
+endforeach()
 
-set(stage ${SITE}.assets)
-file(REMOVE_RECURSE ${stage})
-file(COPY ${ASSETS}/ DESTINATION ${stage}
+file(COPY ${ASSETS}/ DESTINATION ${SITE}/pack
      PATTERN "preview.png" EXCLUDE PATTERN "tamsirel.png" EXCLUDE PATTERN "*.stamp" EXCLUDE)
-execute_process(
-  COMMAND ${PYTHON} ${FILE_PACKAGER} assets.data --preload ${stage}@/ --js-output=assets.js
-  WORKING_DIRECTORY ${SITE} RESULT_VARIABLE status)
-file(REMOVE_RECURSE ${stage})
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "packing the assets failed")
-endif()
 
 # The libraries compiled into the program: libpng and zlib, and emscripten's runtime (musl,
 # libc++ and the JavaScript runtime), each under its own licence.
 file(COPY ${LICENSES}/ DESTINATION ${SITE}/licenses)
 file(COPY_FILE /usr/share/doc/emscripten/copyright ${SITE}/licenses/emscripten.txt)
+
+# The version names the offline store: a digest of every file the site serves, so that any change
+# makes a new store and the same files the same one.
+file(GLOB_RECURSE served RELATIVE ${SITE} ${SITE}/*)
+list(SORT served)
+set(digests "")
+foreach(file IN LISTS served)
+  file(SHA256 ${SITE}/${file} digest)
+  string(APPEND digests "${file} ${digest}\n")
+endforeach()
+string(SHA256 version "${digests}")
+string(SUBSTRING ${version} 0 16 version)
+set(store tamsirel-${version})
+pack_list(${SITE}/pack ${ORDER} ${SITE}/pack.js ${store})
+
+# The service worker keeps the program and the page (the licences stay online) and, when it
+# updates the site, the pack.
+set(shell "'./'")
+set(pack "")
+file(GLOB_RECURSE served RELATIVE ${SITE} ${SITE}/*)
+list(SORT served)
+foreach(file IN LISTS served)
+  if(file MATCHES "^pack/")
+    string(APPEND pack "${pack_separator}'${file}'")
+    set(pack_separator ", ")
+  elseif(NOT file MATCHES "^licenses/")
+    string(APPEND shell ", '${file}'")
+  endif()
+endforeach()
+set(STORE ${store})
+set(SHELL ${shell})
+set(PACK ${pack})
+configure_file(${SERVICE_WORKER} ${SITE}/sw.js @ONLY)
 
 # The download unpacks into one folder named for what it is, whatever the site's folder is called.
 set(zip_stage ${SITE}.zip-stage)

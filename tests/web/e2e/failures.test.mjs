@@ -1,9 +1,9 @@
 // What the page shows when the asset pack is broken, box for box and in the desktop's order: a
 // missing soundtrack before the dialog; a forest tile cut short or missing when the forest
-// starts, after the ocean and the pyramid have played.
+// starts, after the ocean and the pyramid have played. A file the pack lists but the host does not
+// have gives the same box at the same moment as one the pack lacks.
 //
-//   TAMSIREL_SITE=build-web/site TAMSIREL_ASSETS=build/assets \
-//   TAMSIREL_FILE_PACKAGER=/usr/share/emscripten/tools/file_packager.py node --test failures.test.mjs
+//   TAMSIREL_SITE=build-web/site TAMSIREL_ASSETS=build/assets node --test failures.test.mjs
 import assert from 'node:assert/strict';
 import { writeFileSync } from 'node:fs';
 import { join } from 'node:path';
@@ -19,8 +19,7 @@ const site = process.env.TAMSIREL_SITE;
 // Runs `body(page)` on the demo's page served with the asset pack changed by `change`, then
 // closes the browser and removes the pack, whatever the body did.
 async function withChangedPack(change, options, body) {
-  const pack = changedAssetPack(process.env.TAMSIREL_ASSETS, process.env.TAMSIREL_FILE_PACKAGER,
-    change);
+  const pack = changedAssetPack(process.env.TAMSIREL_ASSETS, change, options);
   const { page, close } = await openDemo(site, { ...options, pack: pack.dir, census: true });
   try {
     await body(page);
@@ -39,14 +38,18 @@ const kDecoderMessages = /^(Unknown DIB file format\.|Image file conversion erro
 const kSoundtrackCases = [
   { what: 'a missing', change: (files) => remove(files, 'tamsirel.mp3'), text: 'File not found' },
   {
+    what: 'the host lacking the', change: () => {}, hostLacks: ['tamsirel.mp3'],
+    text: 'File not found',
+  },
+  {
     what: 'an undecodable',
     change: (files) => writeFileSync(join(files, 'tamsirel.mp3'), 'not a sound\n'),
     text: 'Unknown file format',
   },
 ];
-for (const { what, change, text } of kSoundtrackCases) {
+for (const { what, change, hostLacks, text } of kSoundtrackCases) {
   test(`${what} soundtrack: "${text}" before any dialog, then the end`, async () => {
-    await withChangedPack(change, {}, async (page) => {
+    await withChangedPack(change, { hostLacks }, async (page) => {
       assert.deepEqual(await waitForBox(page),
         { caption: 'ERROR!', text, icon: 'stop', buttons: ['OK'] });
       assert.equal(await page.$('.classic-dialog'), null, 'no dialog before the box');
@@ -70,10 +73,14 @@ const kForestCases = [
       kTextureFailure],
   },
   { what: 'missing', change: (files) => remove(files, 'foret23.bmp'), boxes: [kTextureFailure] },
+  {
+    what: 'the host lacks', change: () => {}, hostLacks: ['foret23.bmp'],
+    boxes: [kTextureFailure],
+  },
 ];
-for (const { what, change, boxes } of kForestCases) {
+for (const { what, change, hostLacks, boxes } of kForestCases) {
   test(`a forest tile ${what}: ${boxes.map((b) => `"${b.caption}"`).join(', then ')}`, async () => {
-    await withChangedPack(change, { speed: 8 }, async (page) => {
+    await withChangedPack(change, { speed: 8, hostLacks }, async (page) => {
       await page.waitForSelector('.classic-dialog:not([hidden])', { timeout: 60000 });
       await page.keyboard.press('Enter');
       await page.waitForSelector('#demo-canvas:not([hidden])');

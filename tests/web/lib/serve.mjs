@@ -6,6 +6,7 @@
 //   const server = await serve('build-web/site');   // { url, close() }, a free port by default
 //   await serve(['build-web/site', 'tests/page']);  // a test's page beside the site
 //   await serve(dir, 0, { intoPages: '<script>...</script>' })  // put first in every page's head
+//   await serve([pack, site], 0, { firstOnly: ['/pack/'] })  // those paths from the first alone
 //
 //   node serve.mjs DIR [PORT]                        // prints the address, serves until stopped
 import { createReadStream } from 'node:fs';
@@ -42,8 +43,9 @@ function fileFor(root, urlPath) {
 }
 
 // The first of `roots` that has the file, with its path and stat; null when none has it.
-async function find(roots, urlPath) {
-  for (const root of roots) {
+async function find(roots, urlPath, firstOnly) {
+  const path = urlPath.split('?')[0];
+  for (const root of firstOnly.some((prefix) => path.startsWith(prefix)) ? roots.slice(0, 1) : roots) {
     const file = fileFor(root, urlPath);
     const info = file && (await stat(file).catch(() => null));
     if (info && info.isFile()) return { file, info };
@@ -57,8 +59,8 @@ async function changedPage(file, intoPages) {
   return Buffer.from(page.replace(/<head>/i, (head) => head + intoPages));
 }
 
-async function answer(roots, request, response, intoPages) {
-  const found = await find(roots, request.url);
+async function answer(roots, request, response, { intoPages, firstOnly }) {
+  const found = await find(roots, request.url, firstOnly);
   const { file, info } = found || {};
   if (request.method !== 'GET' && request.method !== 'HEAD') {
     response.writeHead(405, { Allow: 'GET, HEAD' }).end();
@@ -80,11 +82,12 @@ async function answer(roots, request, response, intoPages) {
 }
 
 // Serves `dirs` (one folder or several) on 127.0.0.1:`port` (0: any free port); `intoPages`:
-// HTML a test puts first in the head of every page served. Resolves to { url, close }.
-export async function serve(dirs, port = 0, { intoPages = null } = {}) {
+// HTML a test puts first in the head of every page served; `firstOnly`: path prefixes only the
+// first folder answers. Resolves to { url, close }.
+export async function serve(dirs, port = 0, { intoPages = null, firstOnly = [] } = {}) {
   const roots = [dirs].flat().map((dir) => resolve(dir));
   const server = createServer((request, response) => {
-    answer(roots, request, response, intoPages).catch(() => response.destroy());
+    answer(roots, request, response, { intoPages, firstOnly }).catch(() => response.destroy());
   });
   await new Promise((done, fail) => {
     server.once('error', fail);

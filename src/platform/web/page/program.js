@@ -1,9 +1,13 @@
-// Starts a program of the browser build in the page: the asset pack's loader and the program, a
-// classic script each, are loaded in that order, and main is called. The program runs on the
-// page's own thread, so any static host serves the page as it is, with no special headers. The
-// demo's page (main.js) runs tamsirel.js with no arguments; a test's page runs another program of
-// the browser build (capture.html), and may say that the program's standard error is to be logged
-// as news rather than as warnings.
+// Starts a program of the browser build in the page: the asset pack's files start downloading
+// (downloads.js), the program (a classic script) is loaded and main is called at once; the files
+// reach its file system as they arrive, and the program waits for one only when it needs it. The
+// program runs on the page's own thread, so any static host serves the page as it is, with no
+// special headers. Once the whole pack is in, the site is kept for a visit without the network
+// (offline.js). The demo's page (main.js) runs tamsirel.js with no arguments; a test's page runs
+// another program of the browser build (capture.html), and may say that the program's standard
+// error is to be logged as news rather than as warnings.
+import * as downloads from './downloads.js';
+import { keepSite } from './offline.js';
 import { end } from './playback.js';
 import { applySizes } from './sizes.js';
 import { tamsirelPage } from './tamsirel_page.js';
@@ -40,8 +44,22 @@ export function startProgram({ script, arguments: args = [], stderr = 'warn' }) 
       });
   }
 
+  downloads.startDownloads();
+  const keeping = new AbortController();
+  downloads.watch(() => {
+    if (!downloads.allSettled()) return;
+    keeping.abort();
+    keepSite();
+  }, keeping.signal);
+
   window.Module = {
-    onRuntimeInitialized: runMain,
+    onRuntimeInitialized: () => {
+      downloads.attachFileSystem({
+        writeFile: (name, bytes) => Module.FS.writeFile(name, bytes),
+        readFile: (name) => Module.FS.readFile(name),
+      });
+      runMain();
+    },
     setStatus: tamsirelPage.progress,
     onExit: tamsirelPage.ended,
     onAbort: tamsirelPage.stopped,
@@ -49,7 +67,5 @@ export function startProgram({ script, arguments: args = [], stderr = 'warn' }) 
     printErr: (line) => (stderr === 'log' ? console.log(line) : console.warn(line)),
   };
 
-  load('assets.js')
-    .then(() => load(script))
-    .catch((error) => end('The demo could not be loaded.', error.message, false));
+  load(script).catch((error) => end('The demo could not be loaded.', error.message, false));
 }

@@ -1,0 +1,31 @@
+# The page's list of the asset pack (pack.js): the files of PACK, in the order of ORDER (one name a
+# line, as the generator writes it; a listed file PACK lacks is left out, a file of PACK the list
+# lacks goes last), with their sizes, and the name of the site's offline store, STORE.
+#   include() it for pack_list(PACK ORDER OUT STORE), or run it: cmake -DPACK=... -DORDER=...
+#   -DOUT=... -DSTORE=... -P pack_list.cmake (the browser tests make packs of their own so).
+function(pack_list pack order out store)
+  file(STRINGS ${order} ordered)
+  file(GLOB present RELATIVE ${pack} ${pack}/*)
+  list(SORT present)
+  set(names "")
+  foreach(name IN LISTS ordered present)
+    if(EXISTS ${pack}/${name} AND NOT name IN_LIST names)
+      list(APPEND names ${name})
+    endif()
+  endforeach()
+  set(entries "")
+  foreach(name IN LISTS names)
+    file(SIZE ${pack}/${name} size)
+    string(APPEND entries "  ['${name}', ${size}],\n")
+  endforeach()
+  file(WRITE ${out}
+    "// Made by the build: the asset pack's files in the order the demo first needs them, with\n"
+    "// their sizes in bytes, and the name of the store the site is kept in for a visit without\n"
+    "// the network, which is this version's.\n"
+    "export const offlineStore = '${store}';\n"
+    "export const packFiles = Object.freeze([\n${entries}]);\n")
+endfunction()
+
+if(CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST_FILE)
+  pack_list(${PACK} ${ORDER} ${OUT} ${STORE})
+endif()

@@ -1,0 +1,200 @@
+// The asset pack, downloaded while the dialog is up: every file of the pack's list (pack.js), in
+// the order the demo first needs them, a few at a time, a file moved ahead when the program says
+// it wants it soon (a scene's images decoded ahead) or now (a scene's init opening it). A file
+// goes into the program's file system as it arrives, under its bare name, where the program reads
+// it as from a disk, and into the site's offline copy (offline.js), from which a later visit
+// takes it instead of the network.
+// - A file the host answers with an error of its own (404, 403) fails at once; a connection that
+//   drops, or a host that fails for the moment (5xx), is tried again a few times after a growing
+//   pause, then the file fails. A failed file never reaches the file system: the program finds it
+//   missing at the moment it needs it, and says so as it does for a file missing from a disk.
+// - A file of another size than the list's is another version's: it fails too, so that a program
+//   never runs on another version's data.
+import { kept, keep } from './offline.js';
+import { packFiles } from './pack.js';
+
+const kAtOnce = 4;
+const kRetryPausesMs = [1000, 3000, 9000];
+const kHeadBytes = 16;
+const kSoon = 1;
+const kNow = 2;
+
+const files = new Map(
+  packFiles.map(([name, size], order) => [name, {
+    name, size, order, priority: 0, received: 0, state: 'queued', head: null, waiters: [],
+  }]));
+let fileSystem = null;  // the program's ({ writeFile, readFile }), once it is there
+const arrivedEarly = new Map();  // name -> bytes, come before the file system
+const watchers = new Set();
+let running = 0;
+
+const url = (name) => `pack/${encodeURIComponent(name)}`;
+const settled = (file) => file.state === 'in' || file.state === 'failed';
+
+function changed() {
+  for (const watcher of watchers) watcher();
+}
+
+function finish(file, state, bytes) {
+  file.state = state;
+  if (state === 'in') {
+    file.received = file.size;
+    if (fileSystem) fileSystem.writeFile(file.name, bytes);
+    else arrivedEarly.set(file.name, bytes);
+  }
+  for (const wake of file.waiters.splice(0)) wake();
+  changed();
+}
+
+class Refused extends Error {}
+
+// The whole file from the network, its first bytes noted as they come.
+async function fromNetwork(file) {
+  const response = await fetch(url(file.name));
+  if (!response.ok) {
+    if (response.status >= 500) throw new Error(`${file.name}: the host answered ${response.status}`);
+    throw new Refused(`${file.name}: the host answered ${response.status}`);
+  }
+  const bytes = new Uint8Array(file.size);
+  const reader = response.body.getReader();
+  file.received = 0;
+  for (;;) {
+    const { done, value } = await reader.read();
+    if (done) break;
+    if (file.received + value.length > file.size) {
+      reader.cancel().catch(() => {});
+      throw new Refused(`${file.name}: larger than this version's`);
+    }
+    bytes.set(value, file.received);
+    file.received += value.length;
+    if (!file.head && file.received >= Math.min(kHeadBytes, file.size)) {
+      file.head = bytes.slice(0, kHeadBytes);
+      for (const wake of file.waiters.splice(0)) wake();
+    }
+    changed();
+  }
+  if (file.received !== file.size) throw new Refused(`${file.name}: not this version's size`);
+  return bytes;
+}
+
+async function download(file) {
+  file.state = 'loading';
+  const copy = await kept(url(file.name));
+  if (copy && copy.length === file.size) {
+    file.head = copy.slice(0, kHeadBytes);
+    finish(file, 'in', copy);
+    return;
+  }
+  for (let attempt = 0; ; ++attempt) {
+    try {
+      const bytes = await fromNetwork(file);
+      keep(url(file.name), bytes);
+      finish(file, 'in', bytes);
+      return;
+    } catch (failure) {
+      if (failure instanceof Refused || attempt === kRetryPausesMs.length) {
+        console.log(`tamsirel: ${failure.message}`);
+        finish(file, 'failed');
+        return;
+      }
+      await new Promise((resolve) => setTimeout(resolve, kRetryPausesMs[attempt]));
+    }
+  }
+}
+
+// The next file to fetch: the most wanted, then the first in the list's order.
+function next() {
+  let best = null;
+  for (const file of files.values()) {
+    if (file.state !== 'queued') continue;
+    if (!best || file.priority > best.priority ||
+        (file.priority === best.priority && file.order < best.order)) {
+      best = file;
+    }
+  }
+  return best;
+}
+
+function pump() {
+  while (running < kAtOnce) {
+    const file = next();
+    if (!file) return;
+    ++running;
+    download(file).finally(() => {
+      --running;
+      pump();
+    });
+  }
+}
+
+function want(name, priority) {
+  const file = files.get(name);
+  if (file && file.priority < priority) file.priority = priority;
+  return file;
+}
+
+// Resolves once `test()` holds, asked again whenever the file's download moves on.
+function until(file, test) {
+  return new Promise((resolve) => {
+    const check = () => (test() ? resolve() : file.waiters.push(check));
+    check();
+  });
+}
+
+export function startDownloads() { pump(); }
+
+// From now on a file goes into the program's file system as it arrives; those already in go now.
+export function attachFileSystem(system) {
+  fileSystem = system;
+  for (const [name, bytes] of arrivedEarly) system.writeFile(name, bytes);
+  arrivedEarly.clear();
+}
+
+// The bytes of a file that has arrived, from the program's file system.
+export const bytesOf = (name) => fileSystem.readFile(name);
+
+export const listed = (name) => files.has(name);
+
+// Whether `name` can be read now, or never will (failed, or not in the pack); the program will
+// want it soon.
+export function arrived(name) {
+  const file = want(name, kSoon);
+  return !file || settled(file);
+}
+
+// Resolves once `name` has arrived (true) or failed (false; at once for a file not in the pack);
+// the program waits for it now.
+export async function whenArrived(name) {
+  const file = want(name, kNow);
+  if (!file) return false;
+  await until(file, () => settled(file));
+  return file.state === 'in';
+}
+
+// The first bytes of `name`, once the host has sent them; null when it never will.
+export async function headOf(name) {
+  const file = want(name, kNow);
+  if (!file) return null;
+  await until(file, () => file.head !== null || settled(file));
+  return file.state === 'failed' ? null : file.head;
+}
+
+// Bytes in and bytes in all, of the whole pack, or of the files the program wants (soon or now).
+export function progress(wantedOnly = false) {
+  let loaded = 0, total = 0;
+  for (const file of files.values()) {
+    if (wantedOnly && file.priority === 0) continue;
+    loaded += file.state === 'in' ? file.size : file.received;
+    total += file.size;
+  }
+  return { loaded, total };
+}
+
+export const allSettled = () => [...files.values()].every(settled);
+export const failedFiles = () => [...files.values()].filter((f) => f.state === 'failed').length;
+
+// Calls `watcher` whenever bytes arrive or a file settles, until `signal` aborts.
+export function watch(watcher, signal) {
+  watchers.add(watcher);
+  signal.addEventListener('abort', () => watchers.delete(watcher));
+}
