@@ -83,13 +83,15 @@ const censusScript = readFileSync(join(here, 'census.js'), 'utf8');
 // the browser refuses the Fullscreen API. `keepAudioContext`: the page's audio context is kept as
 // window.audioContextOfPage, for a test to suspend and resume as the browser would.
 // `prepare(page)`: called before the page loads (Chromium's device emulation, scripts of its own).
+// `cacheControl`: what the tests' server tells the browser to keep. Besides the page and what
+// closes it, the browser (a second page shares its profile) and the server (to stop the host).
 export async function openDemo(site, {
   pack = null, speed = 1, width = 800, height = 600, python = false, refuseFullscreen = false,
-  keepAudioContext = false, prepare = null, census = false,
+  keepAudioContext = false, prepare = null, census = false, cacheControl = 'no-store',
 } = {}) {
   const intoPages = census ? `<script>${censusScript}</script>` : null;
-  const server = python ? await pythonServer(site)
-    : await serve(pack ? [pack, site] : site, 0, { intoPages, firstOnly: ['/pack/'] });
+  const server = python ? await pythonServer(site) : await serve(pack ? [pack, site] : site, 0,
+    { intoPages, firstOnly: ['/pack/'], cacheControl });
   let browser;
   try {
     browser = await launchBrowser({ width, height });
@@ -128,7 +130,7 @@ export async function openDemo(site, {
     await browser.close();
     await server.close();
   };
-  return { page, close };
+  return { page, close, browser, server };
 }
 
 // Alt+F: the dialog's "&Fullscreen" box flips.

@@ -22,8 +22,9 @@ function load(src) {
   });
 }
 
-// `program`: { script, arguments, stderr ('warn' or 'log') }.
-export function startProgram({ script, arguments: args = [], stderr = 'warn' }) {
+// `program`: { script, arguments, stderr ('warn' or 'log'), wholePack }; `wholePack`: main
+// waits for the whole pack to be in (a benchmark times frames, not downloads).
+export function startProgram({ script, arguments: args = [], stderr = 'warn', wholePack = false }) {
   applySizes(document.documentElement);
   window.addEventListener('error', (event) => tamsirelPage.stopped(event.message));
   window.addEventListener('unhandledrejection', (event) => tamsirelPage.stopped(event.reason));
@@ -58,7 +59,18 @@ export function startProgram({ script, arguments: args = [], stderr = 'warn' }) 
         writeFile: (name, bytes) => Module.FS.writeFile(name, bytes),
         readFile: (name) => Module.FS.readFile(name),
       });
-      runMain();
+      if (!wholePack) {
+        runMain();
+        return;
+      }
+      const waiting = new AbortController();
+      const whenWhole = () => {
+        if (!downloads.allSettled() || waiting.signal.aborted) return;
+        waiting.abort();
+        runMain();
+      };
+      downloads.watch(whenWhole, waiting.signal);
+      whenWhole();
     },
     setStatus: tamsirelPage.progress,
     onExit: tamsirelPage.ended,
