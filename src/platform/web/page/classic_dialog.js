@@ -182,7 +182,11 @@ export function open(caption, width, height, pixels) {
   handlers = new AbortController();
   document.addEventListener('keydown', onKey, { capture: true, signal: handlers.signal });
   showArrived();
-  downloads.watch(showArrived, handlers.signal);
+  downloads.watch((settledOne) => {
+    showArrived();
+    // The program's idle work (the first scene's pictures decoded ahead) has a file to go on with.
+    if (settledOne) wakeIdleWork();
+  }, handlers.signal);
 }
 
 export function add(index, id, kindCode, text, group, x, y, width, height, disabled) {
@@ -269,6 +273,13 @@ export function checked(index) {
 export function focus(index) {
   const c = controls[index];
   if (c && c.focusable) c.focusable.focus();
+}
+
+function wakeIdleWork() {
+  if (!waiting) return;
+  const resolve = waiting;
+  waiting = null;
+  resolve(0);
 }
 
 // A turn of the browser without the 4 ms that nested timeouts wait.

@@ -31,8 +31,9 @@ let running = 0;
 const url = (name) => `pack/${encodeURIComponent(name)}`;
 const settled = (file) => file.state === 'in' || file.state === 'failed';
 
-function changed() {
-  for (const watcher of watchers) watcher();
+// `settledOne`: a file has just arrived or failed (not only more bytes come).
+function changed(settledOne = false) {
+  for (const watcher of watchers) watcher(settledOne);
 }
 
 function finish(file, state, bytes) {
@@ -43,7 +44,7 @@ function finish(file, state, bytes) {
     else arrivedEarly.set(file.name, bytes);
   }
   for (const wake of file.waiters.splice(0)) wake();
-  changed();
+  changed(true);
 }
 
 class Refused extends Error {}
@@ -193,7 +194,8 @@ export function progress(wantedOnly = false) {
 export const allSettled = () => [...files.values()].every(settled);
 export const failedFiles = () => [...files.values()].filter((f) => f.state === 'failed').length;
 
-// Calls `watcher` whenever bytes arrive or a file settles, until `signal` aborts.
+// Calls `watcher(settledOne)` whenever bytes arrive or a file arrives or fails, until `signal`
+// aborts.
 export function watch(watcher, signal) {
   watchers.add(watcher);
   signal.addEventListener('abort', () => watchers.delete(watcher));
