@@ -27,7 +27,6 @@ void DemoClock::endFrame() {
   // Unsigned too, so the step across elapsed's own wrap (after 24.8 days) stays a small number.
   frameTime =
       static_cast<int32_t>(static_cast<uint32_t>(elapsed) - static_cast<uint32_t>(previous));
-  if (letterbox.hasBars()) paintBars(letterbox);
   // The time is taken before the swap, so a swap that waits for the display counts next frame.
-  platform::current().swapBuffers(deviceContext);
+  letterbox.present(deviceContext);
 }

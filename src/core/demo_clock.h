@@ -21,9 +21,6 @@ class DemoClock {
   int attachWindow(platform::Window* window, platform::DeviceContext** deviceContextSlot,
                    platform::RenderContext** renderContextSlot);
   void resize(int newWidth, int newHeight);
-  // Shows the picture of `width` x `height`'s shape on a surface of this size: the viewport at
-  // the largest size that fits, centred, and black bars over the rest at every endFrame.
-  void showPictureOn(int surfaceWidth, int surfaceHeight);
   void shutdown(platform::Window* window, platform::DeviceContext* dc, platform::RenderContext* rc);
 
   // Texture operations (src/textures/texture_loaders.cpp). `filter` is GL_NEAREST or GL_LINEAR;
@@ -40,7 +37,8 @@ class DemoClock {
   int32_t fullscreen;
   int32_t active;
   platform::DeviceContext* deviceContext = nullptr;
-  Letterbox letterbox;  // none until the first resize or showPictureOn
+  // Where the picture lies on the surface; fitted at each resize (a capture fits its own).
+  Letterbox letterbox;
 };
 
 extern DemoClock* demoClock;

@@ -1,8 +1,6 @@
 // The clock's window operations: taking over the window's device context for the frame swap,
 // following the window's size, and giving the display and the GL objects back at shutdown.
 // Not here: creating the window or its context (the shell's start-up does that).
-#include <GL/gl.h>
-
 #include "core/demo_clock.h"
 
 namespace {
@@ -35,14 +33,11 @@ void DemoClock::resize(int newWidth, int newHeight) {
   if (fullscreen == 0) {
     width = newWidth;
     height = newHeight;
+    letterbox.fill(newWidth, newHeight);
+  } else {
+    letterbox.fitOn(newWidth, newHeight);
   }
-  showPictureOn(newWidth, newHeight);
-}
-
-void DemoClock::showPictureOn(int surfaceWidth, int surfaceHeight) {
-  letterbox = fitLetterbox(surfaceWidth, surfaceHeight, width, height);
-  const PictureRect& p = letterbox.picture;
-  glViewport(p.x, p.y, p.width, p.height);
+  letterbox.useViewport();
 }
 
 // Each release is tried even when an earlier one failed; a failure is reported and passed over.

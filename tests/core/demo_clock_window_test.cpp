@@ -169,7 +169,7 @@ TEST(DemoClockResize, FullscreenKeepsTheChosenPictureCentredOnAnotherSurface) {
     const std::string what = std::to_string(c.surfaceWidth) + "x" + std::to_string(c.surfaceHeight);
     EXPECT_EQ(clock.width, c.chosenWidth) << what;
     EXPECT_EQ(clock.height, c.chosenHeight) << what;
-    const PictureRect& p = clock.letterbox.picture;
+    const PictureRect& p = clock.letterbox.picture();
     EXPECT_EQ((std::vector<int>{p.x, p.y, p.width, p.height}),
               (std::vector<int>{c.picture.x, c.picture.y, c.picture.width, c.picture.height}))
         << what;

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/demo_clock.h"
+
 namespace {
 
 std::string frameFileName(const std::string& dir, int64_t index) {
@@ -36,9 +38,10 @@ bool StreamOutputs::open(const std::string& framesDir, const VideoSpec* video) {
   return true;
 }
 
-bool StreamOutputs::write(const FrameInfo& info, int width, int height) {
+bool StreamOutputs::write(const FrameInfo& info) {
   ++drawn_;
-  return ring_->push(info.index, [&](FramePixels* frame) { readBackBuffer(width, height, frame); });
+  return ring_->push(info.index,
+                     [](FramePixels* frame) { readBackBuffer(demoClock->letterbox, frame); });
 }
 
 // On the writer thread. Once the video is dropped, a write cut short by the stopped ffmpeg is no

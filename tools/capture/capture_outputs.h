@@ -20,8 +20,9 @@ class StreamOutputs {
  public:
   // Makes the frame folder, starts ffmpeg and the writer; false with the reason on standard error.
   bool open(const std::string& framesDir, const VideoSpec* video);
-  // Reads the frame back and queues it for each output; false once an output has failed.
-  bool write(const FrameInfo& info, int width, int height);
+  // Reads the frame back, framed as the demo clock's letterbox says, and queues it for each
+  // output; false once an output has failed.
+  bool write(const FrameInfo& info);
   // Writes the queued frames and ends the video; false when a frame or the file failed.
   bool finish();
   // Ends a run that stops short (an error, a failed output): the frames drawn still go to the

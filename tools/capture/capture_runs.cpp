@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "core/demo_clock.h"
 #include "frame_pixels.h"
 #include "scenes/scene_table.h"
 #include "startup/long_lived_objects.h"
@@ -17,10 +18,9 @@ std::string where(const CaptureSession& session, const Scene* scenes) {
 
 }  // namespace
 
-ShotWriter pngShotWriter(int width, int height) {
-  return [width, height, frame = FramePixels{}](const std::vector<Shot>& shots,
-                                                const FrameInfo&) mutable {
-    readBackBuffer(width, height, &frame);
+ShotWriter pngShotWriter() {
+  return [frame = FramePixels{}](const std::vector<Shot>& shots, const FrameInfo&) mutable {
+    readBackBuffer(demoClock->letterbox, &frame);
     for (const Shot& shot : shots) {
       if (!writeFramePng(frame, shot.file)) return false;
     }
@@ -33,7 +33,7 @@ int captureDemoShots(const CaptureOptions& options, VirtualClock* clock) {
   session.start({kDemoScenes, startMusic});
   ShotPlan plan(options.shots);
   Progress progress(0);
-  const ShotWriter write = pngShotWriter(options.width, options.height);
+  const ShotWriter write = pngShotWriter();
   return runShots(&session, clock, &plan, kDemoScenes, write, &progress) ? 0 : 1;
 }
 

@@ -15,8 +15,9 @@
 // Writes the shots the current frame makes; false when one could not be written.
 using ShotWriter = std::function<bool(const std::vector<Shot>&, const FrameInfo&)>;
 
-// Reads the frame back and writes it as a PNG file for each shot.
-ShotWriter pngShotWriter(int width, int height);
+// Reads the frame back, framed as the demo clock's letterbox says, and writes it as a PNG file
+// for each shot.
+ShotWriter pngShotWriter();
 
 // The demo's own scenes from their first step up to the last of `options.shots`, each shot
 // written as a PNG file; the process's exit status. The demo objects and the GL context come

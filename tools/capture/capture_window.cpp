@@ -15,8 +15,9 @@
 // an offset, or into a taller buffer, a few hundred of them come out a step of rounding away);
 // the bars are put around it as the frame is read (frame_pixels.cpp).
 bool openCaptureWindow(int width, int height, bool show) {
-  const PictureRect picture =
-      fitLetterbox(width, height, kSceneShapeWidth, kSceneShapeHeight).picture;
+  Letterbox& frame = demoClock->letterbox;
+  frame.fitAroundBuffer(width, height);
+  const PictureRect picture = frame.picture();
   demoClock->fullscreen = 0;
   platform::WindowStyle style;
   style.width = picture.width;
@@ -31,7 +32,7 @@ bool openCaptureWindow(int width, int height, bool show) {
   demoClock->attachWindow(target.window, &target.deviceContext, &target.renderContext);
   demoClock->width = picture.width;
   demoClock->height = picture.height;
-  demoClock->resize(picture.width, picture.height);
+  frame.useViewport();
   glReadBuffer(GL_BACK);
   return true;
 }

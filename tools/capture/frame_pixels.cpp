@@ -9,35 +9,36 @@
 
 #include "core/letterbox.h"
 
-// The back buffer holds only the 4:3 picture (capture_window.cpp); the bars are put around it
-// here, in memory.
-void readBackBuffer(int width, int height, FramePixels* frame) {
-  const PictureRect picture =
-      fitLetterbox(width, height, kSceneShapeWidth, kSceneShapeHeight).picture;
+// The buffer may hold less than the frame (a capture's holds the 4:3 picture alone): the rest is
+// the bars, put around it here, in memory.
+void readBackBuffer(const Letterbox& letterbox, FramePixels* frame) {
+  const PictureRect& buffer = letterbox.buffer();
+  const int width = letterbox.surfaceWidth();
+  const int height = letterbox.surfaceHeight();
   frame->width = width;
   frame->height = height;
   frame->rgb.resize(static_cast<size_t>(width) * height * 3);
   glReadBuffer(GL_BACK);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(0, 0, picture.width, picture.height, GL_RGB, GL_UNSIGNED_BYTE, frame->rgb.data());
-  if (picture.width == width && picture.height == height) return;
+  glReadPixels(0, 0, buffer.width, buffer.height, GL_RGB, GL_UNSIGNED_BYTE, frame->rgb.data());
+  if (buffer.width == width && buffer.height == height) return;
   // Each row moves to its place from the last up: a row's place never lies below the rows still
   // to move, so none is overwritten before it has moved.
   uint8_t* const rgb = frame->rgb.data();
-  const size_t pictureRow = static_cast<size_t>(picture.width) * 3;
+  const size_t bufferRow = static_cast<size_t>(buffer.width) * 3;
   const size_t frameRow = static_cast<size_t>(width) * 3;
-  const size_t left = static_cast<size_t>(picture.x) * 3;
-  for (int y = picture.height - 1; y >= 0; --y) {
-    std::memmove(rgb + static_cast<size_t>(y + picture.y) * frameRow + left,
-                 rgb + static_cast<size_t>(y) * pictureRow, pictureRow);
+  const size_t left = static_cast<size_t>(buffer.x) * 3;
+  for (int y = buffer.height - 1; y >= 0; --y) {
+    std::memmove(rgb + static_cast<size_t>(y + buffer.y) * frameRow + left,
+                 rgb + static_cast<size_t>(y) * bufferRow, bufferRow);
   }
   for (int y = 0; y < height; ++y) {
     uint8_t* const row = rgb + static_cast<size_t>(y) * frameRow;
-    if (y < picture.y || y >= picture.y + picture.height) {
+    if (y < buffer.y || y >= buffer.y + buffer.height) {
       std::memset(row, 0, frameRow);
     } else {
       std::memset(row, 0, left);
-      std::memset(row + left + pictureRow, 0, frameRow - left - pictureRow);
+      std::memset(row + left + bufferRow, 0, frameRow - left - bufferRow);
     }
   }
 }

@@ -60,9 +60,7 @@ int captureStream(const CaptureOptions& options) {
   unfinishedOutputs = &outputs;
   setExitCleanup(abandonOutputs);
   Progress progress(streamFrameCount(options.durationMs, options.fps));
-  const FrameHandler write = [&](const FrameInfo& info) {
-    return outputs.write(info, options.width, options.height);
-  };
+  const FrameHandler write = [&](const FrameInfo& info) { return outputs.write(info); };
   const bool drawn = runStream(&session, &clock, options.durationMs, write, &progress);
   setExitCleanup(nullptr);
   if (drawn && outputs.finish()) {

@@ -55,7 +55,8 @@ void prefetchImages(std::span<const ImageRequest> files);
 std::unique_ptr<DecodedImage> takePrefetched(const char* fileName, ImageKind kind);
 
 // The PNG finished first of those nobody has taken and `wanted` accepts, taken now
-// without waiting; `image` is nullptr when there is none yet.
+// without waiting; `image` is nullptr when there is none yet. `wanted` is asked with the queue
+// unlocked, so it may ask the GL.
 struct TakenPng {
   std::string fileName;
   ImageKind kind = ImageKind::Png;

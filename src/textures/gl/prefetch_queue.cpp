@@ -48,12 +48,15 @@ std::unique_ptr<DecodedImage> PrefetchQueue::take(const Key& key) {
   return image;
 }
 
+// A decoded picture no longer changes, and only the taking thread, this one, removes it: the
+// pictures looked at stay whole and in place while `wanted` looks at them unlocked.
 TakenPng PrefetchQueue::takeDecodedPng(bool (*wanted)(const DecodedImage&, ImageKind)) {
-  const std::lock_guard<std::mutex> lock(mutex_);
-  for (auto it = decoded_.begin(); it != decoded_.end(); ++it) {
-    const auto& [fileName, kind] = it->key;
-    if (kind == ImageKind::Bmp || !wanted(*it->image, kind)) continue;
-    TakenPng png{fileName, kind, std::move(it->image)};
+  for (const Offered& offered : decodedPngs()) {
+    if (!wanted(*offered.image, offered.kind)) continue;
+    const std::lock_guard<std::mutex> lock(mutex_);
+    const auto it = std::find_if(decoded_.begin(), decoded_.end(),
+                                 [&](const Decoded& d) { return d.image.get() == offered.image; });
+    TakenPng png{it->key.first, it->key.second, std::move(it->image)};
     decoded_.erase(it);
     return png;
   }
@@ -81,6 +84,15 @@ void PrefetchQueue::finish() {
 std::deque<PrefetchQueue::Decoded>::iterator PrefetchQueue::findDecoded(const Key& key) {
   return std::find_if(decoded_.begin(), decoded_.end(),
                       [&](const Decoded& d) { return d.key == key; });
+}
+
+std::vector<PrefetchQueue::Offered> PrefetchQueue::decodedPngs() {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  std::vector<Offered> pngs;
+  for (const Decoded& d : decoded_) {
+    if (d.key.second != ImageKind::Bmp) pngs.push_back({d.image.get(), d.key.second});
+  }
+  return pngs;
 }
 
 bool PrefetchQueue::known(const Key& key) {

@@ -1,9 +1,12 @@
 // The files waiting to be decoded ahead, the one being decoded and the pictures made and not yet
-// taken, under one mutex. The decoding runs one of two ways, fixed when the queue is made: on a
-// worker thread of the queue's own, which starts at the first file queued and lives until the
-// queue goes; or, where the program has no threads (a page that is not cross-origin isolated),
-// on the caller's thread, one band at a time between frames. Both make the same pictures, and a
-// picture asked for while it is being decoded is always given whole.
+// taken, under one mutex that guards those lists and nothing else: no caller's code runs while it
+// is held, so a caller may ask the GL in what it hands the queue. The decoding runs one of two
+// ways, fixed when the queue is made: on a worker thread of the queue's own, which starts at the
+// first file queued and lives until the queue goes (the native builds); or, where the program
+// starts no threads (the browser build), on the caller's thread, one band at a time between
+// frames and while a dialog waits. Both make the same pictures, and a picture asked for while it
+// is being decoded is always given whole. The pictures are taken on one thread, the one that
+// puts them into the GL.
 #pragma once
 
 #include <condition_variable>
@@ -15,6 +18,7 @@
 #include <string>
 #include <thread>
 #include <utility>
+#include <vector>
 
 #include "textures/gl/image_decode.h"
 #include "textures/gl/image_prefetch.h"
@@ -38,6 +42,7 @@ class PrefetchQueue {
   // begun: it leaves the queue, and the caller decodes the file itself.
   std::unique_ptr<DecodedImage> take(const Key& key);
   // The first-made PNG nobody has taken that `wanted` accepts; an empty image when none.
+  // `wanted` is asked with the queue free.
   TakenPng takeDecodedPng(bool (*wanted)(const DecodedImage&, ImageKind));
   // InBands: decodes about `pixels` pixels of the files waiting, on this thread; false when
   // nothing waits. OnThread: false at once, the worker does the decoding.
@@ -51,7 +56,14 @@ class PrefetchQueue {
     std::unique_ptr<DecodedImage> image;
   };
 
+  // A decoded PNG nobody has taken, as it stood when looked at.
+  struct Offered {
+    const DecodedImage* image;
+    ImageKind kind;
+  };
+
   std::deque<Decoded>::iterator findDecoded(const Key& key);
+  std::vector<Offered> decodedPngs();
   bool known(const Key& key);
   bool decoding(const Key& key) const;
   // Moves the next waiting file into `current_`; false when none waits.

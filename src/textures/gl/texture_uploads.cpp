@@ -17,18 +17,25 @@
 
 namespace {
 
+// Whether a scene has the picture's texture object yet.
+enum class Claim {
+  Unclaimed,  // went ahead of its scene's init, which has not asked for it yet
+  Claimed,    // the scene's: queued by its init, or claimed by it among those that went ahead
+};
+
 struct Upload {
   GLuint name = 0;
   int internalFormat = GL_RGB;
   std::vector<PngPixels> levels;  // level 0 first
-  // Set while the picture went ahead and no init has claimed it yet.
+  Claim claim = Claim::Claimed;
+  // What a picture that went ahead was decoded as, for its init to claim it by.
   std::string aheadFile;
   ImageKind aheadKind = ImageKind::Png;
   size_t level = 0;
   int32_t row = 0;  // the next band's first row in `level`
 
   bool sent() const { return level == levels.size(); }
-  bool scenes() const { return aheadFile.empty(); }
+  bool claimed() const { return claim == Claim::Claimed; }
 };
 
 std::deque<Upload> uploads;  // in the order they were queued
@@ -71,8 +78,8 @@ void sendRows(Upload* u, int64_t texels) {
 }
 
 // A picture goes before init when init would upload it as it is: decoded, taken by the GL
-// without stretching, and its levels picked already where it has them. Runs under the worker's
-// lock at every band while pictures wait: the facts at hand first, the GL's limits last.
+// without stretching, and its levels picked already where it has them. Asked of each picture
+// waiting at every band: the facts at hand first, the GL's limits last.
 bool goesAhead(const DecodedImage& image, ImageKind kind) {
   if (!image.pngDecoded) return false;
   if (kind == ImageKind::PngWithLevels && !image.levelsPicked) return false;
@@ -93,6 +100,7 @@ std::deque<Upload>::iterator nextToSend() {
   Upload u;
   glGenTextures(1, &u.name);
   u.levels = uploadLevels(std::move(taken.image->png), std::move(taken.image->levels));
+  u.claim = Claim::Unclaimed;
   u.aheadFile = std::move(taken.fileName);
   u.aheadKind = taken.kind;
   uploads.push_back(std::move(u));
@@ -134,7 +142,7 @@ bool sendUploadBand() {
   const KeepBinding keep;
   glBindTexture(GL_TEXTURE_2D, u->name);
   sendRows(&*u, kUploadBandTexels);
-  if (u->sent() && u->scenes()) uploads.erase(u);
+  if (u->sent() && u->claimed()) uploads.erase(u);
   return true;
 }
 
@@ -148,22 +156,22 @@ void queueUpload(uint32_t name, int internalFormat, std::vector<PngPixels> level
 
 void finishUpload(uint32_t name) {
   const auto found = std::find_if(uploads.begin(), uploads.end(), [name](const Upload& u) {
-    return u.scenes() && u.name == name;
+    return u.claimed() && u.name == name;
   });
   if (found != uploads.end()) finish(found);
 }
 
 void finishQueuedUploads() {
-  for (auto u = uploads.begin(); u != uploads.end();) u = u->scenes() ? finish(u) : u + 1;
+  for (auto u = uploads.begin(); u != uploads.end();) u = u->claimed() ? finish(u) : u + 1;
 }
 
 uint32_t claimSentAhead(const char* fileName, ImageKind kind) {
   if (fileName == nullptr) return 0;
   const auto found = std::find_if(uploads.begin(), uploads.end(), [&](const Upload& u) {
-    return !u.scenes() && u.aheadKind == kind && u.aheadFile == fileName;
+    return !u.claimed() && u.aheadKind == kind && u.aheadFile == fileName;
   });
   if (found == uploads.end()) return 0;
-  found->aheadFile.clear();
+  found->claim = Claim::Claimed;
   const GLuint name = found->name;
   if (found->sent()) uploads.erase(found);
   return name;

@@ -1,13 +1,13 @@
 // Pictures decoded ahead on their way into their texture objects, a band of rows at the end of a
 // frame, so that neither a scene's init nor any one of its frames carries a whole scene's
 // pictures. A picture joins the queue at one of two moments, and leaves it the same way:
-// - before its scene's init: a PNG the worker has decoded for the scene that plays next goes
-//   into a texture object of its own while the scene before plays; init takes that object;
+// - before its scene's init: a PNG decoded ahead for the scene that plays next goes into a
+//   texture object of its own while the scene before plays; init takes that object;
 // - at its scene's init: a picture decoded ahead, whose texture object init has just made (the
 //   first scene's, decoded while the dialog was up and no GL existed; the forest's BMPs).
 // Whatever is still unsent when a picture is needed goes at once. Only a picture the GL takes
-// as it is goes before init; any other (a broken file above all) waits in the worker for init,
-// which reports it exactly as a direct load would. Not here: decoding (image_prefetch.h).
+// as it is goes before init; any other (a broken file above all) waits in the decode queue for
+// init, which reports it exactly as a direct load would. Not here: decoding (image_prefetch.h).
 #pragma once
 
 #include <cstdint>
@@ -21,7 +21,7 @@
 constexpr int64_t kUploadBandTexels = 64 * 1024;
 
 // Sends the next band of the longest-queued picture; when every queued picture is sent, first
-// takes a PNG the worker has decoded for the next scene, if any. False when there was nothing to
+// takes a PNG decoded ahead for the next scene, if any. False when there was nothing to
 // send. Leaves the texture binding and the pixel store as they were.
 bool sendUploadBand();
 

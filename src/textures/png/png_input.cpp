@@ -6,10 +6,6 @@
 
 namespace {
 
-constexpr size_t kChunkHeaderBytes = 8;  // length, then type
-constexpr uint64_t kChunkCrcBytes = 4;
-constexpr png_byte kIdat[4] = {'I', 'D', 'A', 'T'};
-
 // The length from the open stream itself, so that it is the length of what will be read.
 bool measure(FILE* file, uint64_t* size) {
   if (std::fseek(file, 0, SEEK_END) != 0) return false;
@@ -58,10 +54,21 @@ void PngInput::read(png_structp png, png_bytep out, size_t length) {
 // so refusing it as soon as the header is read gives what libpng would give, without the
 // allocation. Image data is the exception: libpng streams it through a small buffer, and a
 // band read of a picture cut short should fail where the rows run out, not before the first.
+// Only libpng's I/O state tells a chunk header from the other reads. A libpng built without it
+// gets no check: such a file is still refused as truncated, once libpng has made its allocation.
 void PngInput::checkChunkFits(png_structp png, png_const_bytep header, size_t length) const {
+#ifdef PNG_IO_STATE_SUPPORTED
+  constexpr size_t kChunkHeaderBytes = 8;  // length, then type
+  constexpr uint64_t kChunkCrcBytes = 4;
+  constexpr png_byte kIdat[4] = {'I', 'D', 'A', 'T'};
   if ((png_get_io_state(png) & PNG_IO_MASK_LOC) != PNG_IO_CHUNK_HDR) return;
   if (length != kChunkHeaderBytes) png_error(png, "chunk header read in pieces");
   if (std::memcmp(header + 4, kIdat, sizeof kIdat) == 0) return;
   const uint64_t declared = png_get_uint_32(header);
   if (declared + kChunkCrcBytes > size_ - at_) png_error(png, "chunk runs past the end");
+#else
+  (void)png;
+  (void)header;
+  (void)length;
+#endif
 }
