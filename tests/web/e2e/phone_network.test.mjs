@@ -60,12 +60,12 @@ test('Enter before the first scene\'s files are in: the page says what it waits 
       return !panel.hidden && /Loading the music/.test(panel.textContent);
     }, { timeout: 20000 });
     assert.match(await page.$eval('#panel-detail', (d) => d.textContent), /^\d+\.\d of \d+\.\d MB$/);
-    await page.waitForFunction(() => tamsirelPage.sync().demo >= 2, { timeout: 120000 });
+    await page.waitForFunction(() => tamsirelPage.sync().demo >= 5, { timeout: 120000 });
     assert.equal(await page.$eval('#panel', (p) => p.hidden), true, 'the panel went');
+    // The demo's time runs from the ocean's start: music placed anywhere but at its own start
+    // is that far off the picture.
     const together = await musicAgainstPicture(page);
-    const { music } = await page.evaluate(() => tamsirelPage.sync());
-    assert.ok(music !== null && music < 5, `the music is ${music} s in`);
-    assert.ok(Math.abs(together.drift) <= together.frame,
+    assert.ok(together.drift !== null && Math.abs(together.drift) <= together.frame,
       `the music is ${together.drift} s off the picture (a frame: ${together.frame} s)`);
     await page.keyboard.press('Escape');
     assert.equal(await waitForExit(page), 0);
