@@ -29,6 +29,10 @@ async function withChangedPack(change, options, body) {
   }
 }
 
+// The browser's own report of the file the host lacks is expected there, nothing else.
+const problemsBeside404 = (page) =>
+  pageProblems(page).filter((p) => !/status of 404 \(Not Found\)/.test(p.text));
+
 // The program ends through the fatal path with status 1: a failure is not reported as success.
 const kFatalStatus = 1;
 const kDecoderMessages = /^(Unknown DIB file format\.|Image file conversion error\.|Out of memory\.)$/;
@@ -55,7 +59,7 @@ for (const { what, change, hostLacks, text } of kSoundtrackCases) {
       assert.equal(await page.$('.classic-dialog'), null, 'no dialog before the box');
       await answerBox(page, 'OK');
       assert.equal(await waitForExit(page), kFatalStatus);
-      assert.deepEqual(pageProblems(page), []);
+      assert.deepEqual(problemsBeside404(page), []);
     });
   });
 }
@@ -98,7 +102,7 @@ for (const { what, change, hostLacks, boxes } of kForestCases) {
       }
       assert.equal(await waitForExit(page), kFatalStatus);
       assert.deepEqual(await leftAtTheEnd(page), kLeftAtTheEnd);
-      assert.deepEqual(pageProblems(page), []);
+      assert.deepEqual(problemsBeside404(page), []);
     });
   });
 }

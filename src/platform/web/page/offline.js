@@ -7,7 +7,7 @@
 // machine), browsers offer neither, and every visit downloads.
 import { offlineStore } from './pack.js';
 
-const store = () => (window.caches ? caches.open(offlineStore) : Promise.reject());
+const store = () => (globalThis.caches ? caches.open(offlineStore) : Promise.reject());
 
 // The bytes kept for `url`, or null.
 export async function kept(url) {
@@ -24,7 +24,7 @@ export function keep(url, bytes) {
 }
 
 export function keepSite() {
-  if (!navigator.serviceWorker) return;
+  if (!globalThis.navigator || !navigator.serviceWorker) return;
   navigator.serviceWorker.register('sw.js').catch((refused) => {
     console.log(`tamsirel: no offline copy: ${refused.message}`);
   });
