@@ -16,6 +16,7 @@
 //   decoding ahead of the next scene (in bands between the frames) costs the frames meanwhile.
 //
 //   node bench_web.mjs --build LINUX_BUILD --site SITE --programs WEB_CAPTURE_DIR [--runs N]
+//   node bench_web.mjs --site SITE --phone-only [--runs N]     the phone's link alone
 import { execFileSync } from 'node:child_process';
 import { join, resolve } from 'node:path';
 import { parseArgs } from 'node:util';
@@ -27,6 +28,7 @@ const { values: options } = parseArgs({
   options: {
     build: { type: 'string' }, site: { type: 'string' }, programs: { type: 'string' },
     runs: { type: 'string', default: '5' }, size: { type: 'string', default: '800x600' },
+    'phone-only': { type: 'boolean', default: false },
   },
 });
 const runs = Number(options.runs);
@@ -105,10 +107,14 @@ const kMarks = `
       marks.dialog = performance.now();
       window.benchDialogShown();
     }
+    // The start's files are in when the waiting panel counts all it waits for.
     const panel = document.getElementById('panel');
     const waiting = panel && !panel.hidden && /Loading the music/.test(panel.textContent);
-    if (waiting) marks.waiting = true;
-    if (marks.waiting && !waiting && !marks.waited) marks.waited = performance.now();
+    const count = waiting && /^([0-9.]+) of ([0-9.]+) MB$/.exec(
+      document.getElementById('panel-detail').textContent);
+    if (count && count[1] === count[2] && marks.filesIn === undefined) {
+      marks.filesIn = performance.now();
+    }
   }).observe(document, { subtree: true, childList: true, attributes: true, characterData: true });
   document.addEventListener('keydown', (e) => {
     if (e.key === 'Enter' && !marks.enter) marks.enter = performance.now();
@@ -153,11 +159,36 @@ async function phoneVisits(url) {
     const again = await second.evaluate(() => benchMarks);
     return {
       dialog: cold.dialog, bytes: link.atDialog, enterToFrame: cold.firstFrame - cold.enter,
-      filesIn: cold.waited ? cold.waited - cold.enter : 0, secondDialog: again.dialog,
+      filesIn: cold.filesIn ? cold.filesIn - cold.enter : 0, secondDialog: again.dialog,
     };
   } finally {
     await chromium.close();
   }
+}
+
+function reportPhone(phone) {
+  const seconds = (ms) => (ms / 1000).toFixed(2);
+  const med = (key) => median(phone.map((p) => p[key]));
+  console.log(`\non a phone's link (10 Mbit/s down, 40 ms round trip), cold, median of ${runs}:`);
+  console.log(`  navigation to the dialog         ${seconds(med('dialog'))} s ` +
+    `(runs: ${phone.map((p) => seconds(p.dialog)).join(', ')})`);
+  console.log(`  bytes in by then                 ${(med('bytes') / 1e6).toFixed(2)} MB`);
+  console.log(`  Enter (1 s after) to the ocean's first frame  ${seconds(med('enterToFrame'))} s` +
+    `, of which waiting for its files and the music ${seconds(med('filesIn'))} s`);
+  console.log(`  second visit: navigation to the dialog  ${seconds(med('secondDialog'))} s ` +
+    `(runs: ${phone.map((p) => seconds(p.secondDialog)).join(', ')})`);
+}
+
+if (options['phone-only']) {
+  const server = await serve(options.site);
+  try {
+    const phone = [];
+    for (let i = 0; i < runs; ++i) phone.push(await phoneVisits(server.url));
+    reportPhone(phone);
+  } finally {
+    await server.close();
+  }
+  process.exit(0);
 }
 
 const row = (cells, widths) => cells.map((c, i) => String(c).padStart(widths[i])).join('  ');
@@ -185,16 +216,7 @@ try {
     total += size;
   }
   console.log(`  ${'total'.padEnd(20)} ${String(total).padStart(10)} bytes`);
-
-  const seconds = (ms) => (ms / 1000).toFixed(2);
-  const med = (key) => median(phone.map((p) => p[key]));
-  console.log(`\non a phone's link (10 Mbit/s down, 40 ms round trip), cold, median of ${runs}:`);
-  console.log(`  navigation to the dialog         ${seconds(med('dialog'))} s ` +
-    `(runs: ${phone.map((p) => seconds(p.dialog)).join(', ')})`);
-  console.log(`  bytes in by then                 ${(med('bytes') / 1e6).toFixed(2)} MB`);
-  console.log(`  Enter (1 s after) to the ocean's first frame  ${seconds(med('enterToFrame'))} s` +
-    `, of which waiting for its files and the music ${seconds(med('filesIn'))} s`);
-  console.log(`  second visit: navigation to the dialog  ${seconds(med('secondDialog'))} s`);
+  reportPhone(phone);
 
   console.log(`\nframes at ${options.size}, ${linux.frames} a scene, ms (renderers: Linux ` +
     `"${linux.renderer}", the page "${web.renderer}"):`);

@@ -1,9 +1,9 @@
 // Sound output through the browser's Web Audio, with the meaning and the error codes of the sound
-// library the music player was written for. Opening a stream reads its file's first bytes as the
-// host sends them, so that a file the pack does not have, or the host does not, or one that is no
-// sound of that kind, is reported then, before the dialog, as on the desktop. The page decodes the
-// whole file once it has arrived, while the dialog is up; playing it waits for that where it is
-// not done yet, and reports a file that never arrived or did not decode. It plays from the page's
+// library the music player was written for. Opening a stream reads its file's first bytes from the
+// pack's list, so that a file the pack does not have, or one that is no sound of that kind, is
+// reported then, before the dialog, as on the desktop. The page decodes the whole file once it
+// has arrived, while the dialog is up; playing it waits for that where it is not done yet, and
+// reports a file that never arrived (the host lacks it, the link broke) or did not decode. It plays from the page's
 // audio context, which the page unlocks at the viewer's first press in the dialog, as browsers
 // ask. Tracker modules have no decoder in a browser: loading one reports an unknown format. Not
 // here: stopping or pausing; the demo's music plays until the demo ends, when the page silences
@@ -33,16 +33,16 @@ namespace {
 
 using namespace protocol;
 
-constexpr int kHeadBytes = 16;  // enough for soundKindOf: a RIFF header, an ID3 tag's start
+constexpr int kHeadBytes = 12;  // what the pack's list keeps: enough for soundKindOf
 
 EM_JS(int, pageAudioInit, (), { return tamsirelPage.music.init() ? 1 : 0; });
 EM_JS(int, pageFileListed, (const char* name), {
   return tamsirelPage.files.listed(UTF8ToString(name)) ? 1 : 0;
 });
-// Up to `room` of the file's first bytes into `into`, once the host has sent them: their count,
-// or -1 when the pack or the host has no such file.
-EM_ASYNC_JS(int, pageFileHead, (const char* name, uint8_t* into, int room), {
-  const head = await tamsirelPage.files.head(UTF8ToString(name));
+// Up to `room` of the file's first bytes into `into`: their count, or -1 when the pack has no such
+// file.
+EM_JS(int, pageFileHead, (const char* name, uint8_t* into, int room), {
+  const head = tamsirelPage.files.head(UTF8ToString(name));
   if (!head) return -1;
   const count = Math.min(room, head.length);
   HEAPU8.set(head.subarray(0, count), into);

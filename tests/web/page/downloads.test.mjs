@@ -12,7 +12,8 @@ import { fileURLToPath, pathToFileURL } from 'node:url';
 const page = fileURLToPath(new URL('../../../src/platform/web/page/', import.meta.url));
 const dir = mkdtempSync(join(tmpdir(), 'tamsirel-downloads-'));
 for (const name of readdirSync(page)) copyFileSync(join(page, name), join(dir, name));
-const kFiles = ['a', 'b', 'c', 'd', 'e', 'f'].map((letter, i) => [`${letter}.bin`, 4 + i]);
+const kFiles = ['a', 'b', 'c', 'd', 'e', 'f'].map((letter, i) =>
+  [`${letter}.bin`, 4 + i, letter.charCodeAt(0).toString(16).repeat(4 + i).slice(0, 24)]);
 writeFileSync(join(dir, 'pack.js'), `export const offlineStore = 'tamsirel-test';\n` +
   `export const packFiles = ${JSON.stringify(kFiles)};\n`);
 
@@ -57,6 +58,10 @@ test('four at a time in the list\'s order, a file wanted soon moved ahead; each 
   'system once it is there; a 404 fails at once, a dropped link after three more tries',
 { timeout: 20000 }, async () => {
   mock.timers.enable({ apis: ['setTimeout'] });
+  assert.deepEqual(downloads.headOf('b.bin'), bytesOf('b.bin'), 'from the list, before any fetch');
+  assert.equal(downloads.headOf('nothing.bin'), null);
+  await turns();
+  assert.deepEqual(fetched, [], 'nothing before the dialog');
   downloads.startDownloads();
   await turns();
   assert.deepEqual(fetched, ['a.bin', 'b.bin', 'c.bin', 'd.bin']);
@@ -74,7 +79,6 @@ test('four at a time in the list\'s order, a file wanted soon moved ahead; each 
   assert.deepEqual(written.get('f.bin'), bytesOf('f.bin'));
   assert.equal(await downloads.whenArrived('c.bin'), false, 'the host lacks c: failed at once');
   assert.equal(written.has('c.bin'), false);
-  assert.equal(await downloads.headOf('c.bin'), null);
 
   // d dropped twice: tried again after a pause each time, then in; b never comes back: three
   // more tries, then it fails.

@@ -258,6 +258,7 @@ export function show() {
   layout();
   watch(layout, handlers.signal);
   panel.hide();
+  downloads.startDownloads();
 }
 
 export function setChecked(index, checked) {

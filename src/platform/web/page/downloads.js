@@ -1,9 +1,13 @@
 // The asset pack, downloaded while the dialog is up: every file of the pack's list (pack.js), in
 // the order the demo first needs them, a few at a time, a file moved ahead when the program says
-// it wants it soon (a scene's images decoded ahead) or now (a scene's init opening it). A file
-// goes into the program's file system as it arrives, under its bare name, where the program reads
-// it as from a disk, and into the site's offline copy (offline.js), from which a later visit
-// takes it instead of the network.
+// it wants it soon (a scene's images decoded ahead) or now (a scene's init opening it). Nothing
+// of it comes before the dialog: until then the link is the program's. A file goes into the
+// program's file system as it arrives, under its bare name, where the program reads it as from a
+// disk, and into the site's offline copy (offline.js), from which a later visit takes it instead
+// of the network. Its first bytes come with the list.
+// - The list's first file, the soundtrack, comes first and alone: it is most of the pack, the
+//   first thing the demo needs, and the browser decodes it only whole, which it then does while
+//   the pictures download.
 // - A file the host answers with an error of its own (404, 403) fails at once; a connection that
 //   drops, or a host that fails for the moment (5xx), is tried again a few times after a growing
 //   pause, then the file fails. A failed file never reaches the file system: the program finds it
@@ -15,18 +19,20 @@ import { packFiles } from './pack.js';
 
 const kAtOnce = 4;
 const kRetryPausesMs = [1000, 3000, 9000];
-const kHeadBytes = 16;
 const kSoon = 1;
 const kNow = 2;
 
+const bytesOfHex = (hex) => Uint8Array.from(hex.match(/../g) || [], (pair) => parseInt(pair, 16));
 const files = new Map(
-  packFiles.map(([name, size], order) => [name, {
-    name, size, order, priority: 0, received: 0, state: 'queued', head: null, waiters: [],
+  packFiles.map(([name, size, head], order) => [name, {
+    name, size, order, head: bytesOfHex(head), priority: 0, received: 0, state: 'queued',
+    waiters: [],
   }]));
 let fileSystem = null;  // the program's ({ writeFile, readFile }), once it is there
 const arrivedEarly = new Map();  // name -> bytes, come before the file system
 const watchers = new Set();
 let running = 0;
+let started = false;
 
 const url = (name) => `pack/${encodeURIComponent(name)}`;
 const settled = (file) => file.state === 'in' || file.state === 'failed';
@@ -68,10 +74,6 @@ async function fromNetwork(file) {
     }
     bytes.set(value, file.received);
     file.received += value.length;
-    if (!file.head && file.received >= Math.min(kHeadBytes, file.size)) {
-      file.head = bytes.slice(0, kHeadBytes);
-      for (const wake of file.waiters.splice(0)) wake();
-    }
     changed();
   }
   if (file.received !== file.size) throw new Refused(`${file.name}: not this version's size`);
@@ -82,7 +84,6 @@ async function download(file) {
   file.state = 'loading';
   const copy = await kept(url(file.name));
   if (copy && copy.length === file.size) {
-    file.head = copy.slice(0, kHeadBytes);
     finish(file, 'in', copy);
     return;
   }
@@ -103,8 +104,10 @@ async function download(file) {
   }
 }
 
-// The next file to fetch: the most wanted, then the first in the list's order.
+// The next file to fetch: the most wanted, then the first in the list's order; none beside the
+// first file of the list while it comes.
 function next() {
+  if (packFiles.length > 0 && files.get(packFiles[0][0]).state === 'loading') return null;
   let best = null;
   for (const file of files.values()) {
     if (file.state !== 'queued') continue;
@@ -117,7 +120,7 @@ function next() {
 }
 
 function pump() {
-  while (running < kAtOnce) {
+  while (started && running < kAtOnce) {
     const file = next();
     if (!file) return;
     ++running;
@@ -142,7 +145,11 @@ function until(file, test) {
   });
 }
 
-export function startDownloads() { pump(); }
+// From the dialog on, or at once where a program has no dialog to show first.
+export function startDownloads() {
+  started = true;
+  pump();
+}
 
 // From now on a file goes into the program's file system as it arrives; those already in go now.
 export function attachFileSystem(system) {
@@ -163,22 +170,23 @@ export function arrived(name) {
   return !file || settled(file);
 }
 
-// Resolves once `name` has arrived (true) or failed (false; at once for a file not in the pack);
-// the program waits for it now.
-export async function whenArrived(name) {
-  const file = want(name, kNow);
+// Resolves once `name` has arrived (true) or failed (false; at once for a file not in the pack).
+export async function whenSettled(name) {
+  const file = files.get(name);
   if (!file) return false;
   await until(file, () => settled(file));
   return file.state === 'in';
 }
 
-// The first bytes of `name`, once the host has sent them; null when it never will.
-export async function headOf(name) {
-  const file = want(name, kNow);
-  if (!file) return null;
-  await until(file, () => file.head !== null || settled(file));
-  return file.state === 'failed' ? null : file.head;
+// As whenSettled, the program waiting for the file now.
+export function whenArrived(name) {
+  want(name, kNow);
+  startDownloads();
+  return whenSettled(name);
 }
+
+// The first bytes of `name` (as many as the list keeps); null for a file not in the pack.
+export const headOf = (name) => (files.has(name) ? files.get(name).head : null);
 
 // Bytes in and bytes in all, of the whole pack, or of the files the program wants (soon or now).
 export function progress(wantedOnly = false) {

@@ -27,7 +27,7 @@ const kGestures = ['keydown', 'keyup', 'mousedown', 'pointerup', 'touchend', 'cl
 
 let context = null;
 let handlers = null;     // the AbortController of the context's handlers
-let sounds = [null];     // promises of { buffer } or { failed: protocol's kPlay* }; 0 is none
+let sounds = [null];     // { name, decoded: a promise of { buffer } or { failed: kPlay* } }
 let track = null;        // { buffer, startedAt }: the soundtrack and when the demo started it
 let source = null;       // the source node playing it
 let placed = null;       // { contextTime, offset }: `source` plays `offset` at `contextTime`
@@ -62,15 +62,17 @@ export function init() {
 // it is in.
 export function open(name) {
   if (!context) return 0;
+  downloads.arrived(name);  // wanted soon: the demo starts with it
   const decoding = context;
-  sounds.push(downloads.whenArrived(name).then(async (arrived) => {
+  const decoded = downloads.whenSettled(name).then(async (arrived) => {
     if (!arrived) return { failed: p.playFileMissing };
     try {
       return { buffer: await decoding.decodeAudioData(downloads.bytesOf(name).buffer) };
     } catch (undecodable) {
       return { failed: p.playUndecodable };
     }
-  }));
+  });
+  sounds.push({ name, decoded });
   return sounds.length - 1;
 }
 
@@ -107,7 +109,8 @@ function place() {
 // Starts the soundtrack with the demo, once it is decoded; protocol's kPlayStarted, or why not.
 export async function play(handle) {
   if (!context || !sounds[handle]) return p.playRefused;
-  const sound = await whileWaiting(sounds[handle]);
+  const { name, decoded } = sounds[handle];
+  const sound = await whileWaiting(downloads.whenArrived(name).then(() => decoded));
   if (sound.failed) return sound.failed;
   if (!context) return p.playRefused;
   unlock();

@@ -1,6 +1,7 @@
-// Starts a program of the browser build in the page: the asset pack's files start downloading
-// (downloads.js), the program (a classic script) is loaded and main is called at once; the files
-// reach its file system as they arrive, and the program waits for one only when it needs it. The
+// Starts a program of the browser build in the page: the program (a classic script) is loaded and
+// main is called; the asset pack's files (downloads.js) start downloading once the dialog is up,
+// reach the program's file system as they arrive, and the program waits for one only when it
+// needs it. The
 // program runs on the page's own thread, so any static host serves the page as it is, with no
 // special headers. Once the whole pack is in, the site is kept for a visit without the network
 // (offline.js). The demo's page (main.js) runs tamsirel.js with no arguments; a test's page runs
@@ -45,7 +46,6 @@ export function startProgram({ script, arguments: args = [], stderr = 'warn', wh
       });
   }
 
-  downloads.startDownloads();
   const keeping = new AbortController();
   downloads.watch(() => {
     if (!downloads.allSettled()) return;
@@ -63,6 +63,7 @@ export function startProgram({ script, arguments: args = [], stderr = 'warn', wh
         runMain();
         return;
       }
+      downloads.startDownloads();
       const waiting = new AbortController();
       const whenWhole = () => {
         if (!downloads.allSettled() || waiting.signal.aborted) return;

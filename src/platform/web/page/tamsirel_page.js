@@ -8,8 +8,8 @@
 //   music.init(), .open(name), .play(handle)   the soundtrack; play resolves with protocol's
 //                         kPlay*
 //   files.listed(name), .head(name), .arrived(name), .await(name)   the pack's files as they
-//                         arrive: in the pack's list; their first bytes once the host sent them
-//                         (null: never); whether one can be read now; resolves once it can, the
+//                         arrive: in the pack's list; their first bytes, from the list (null: not
+//                         in the pack); whether one can be read now; resolves once it can, the
 //                         page saying what the demo waits for meanwhile
 //   startPlayback()       "Let's GO!": the demo's window is about to be made
 //   demoWindow.*          its window: viewportWidth/Height, enterFullscreen, leaveFullscreen,
