@@ -3,6 +3,12 @@
 BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
+# The packages' members carry the sources' time, not the build's, so that the same commit gives
+# the same packages; scripts/source-date-epoch says where that time comes from.
+ifeq ($(origin SOURCE_DATE_EPOCH),undefined)
+SOURCE_DATE_EPOCH := $(shell scripts/source-date-epoch)
+endif
+export SOURCE_DATE_EPOCH
 
 .PHONY: all demo test configure build deps-play deps-test bench clean
 

@@ -26,8 +26,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # -static takes every library as an archive (winpthread too) and leaves the system DLLs' import
-# libraries as they are; libmpg123 is linked through its import library's full path.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# libraries as they are; libmpg123 is linked through its import library's full path. The PE
+# header's time stamp stays 0 rather than the link's time, so that the same commit links the same
+# bytes.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp")
 
 # Tests and other built programs run under Wine, in a prefix of the build's own, finding the
 # cross-built DLLs and a sound device that discards what it plays.

@@ -4,10 +4,13 @@ include(${CMAKE_CURRENT_LIST_DIR}/zip_folder.cmake)
 file(REMOVE_RECURSE ${STAGE})
 file(MAKE_DIRECTORY ${STAGE}/licenses)
 file(COPY ${PROGRAM} ${DLLS} ${README} DESTINATION ${STAGE})
-# The download carries no debugging symbols; the build folder's copies keep them.
+# The download carries no debugging symbols; the build folder's copies keep them. strip writes a
+# new time stamp into a PE header, the sources' time when given one, else the time of day.
+source_date_epoch(epoch)
 foreach(binary ${PROGRAM} ${DLLS})
   get_filename_component(name ${binary} NAME)
-  execute_process(COMMAND ${STRIP} --strip-unneeded ${STAGE}/${name} RESULT_VARIABLE status)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${epoch}
+                          ${STRIP} --strip-unneeded ${STAGE}/${name} RESULT_VARIABLE status)
   if(NOT status EQUAL 0)
     message(FATAL_ERROR "stripping ${name} failed")
   endif()

@@ -28,7 +28,8 @@ bool Font::open(const std::string& path, std::string* error) {
   return true;
 }
 
-Image Font::renderLine(const std::string& text, int pixelSize, float tracking) const {
+Image Font::renderLine(const std::string& text, int pixelSize, float tracking,
+                       int* baselineRow) const {
   FT_Face face = FT_Face(face_);
   FT_Set_Pixel_Sizes(face, 0, FT_UInt(pixelSize));
   int margin = pixelSize;
@@ -64,6 +65,7 @@ Image Font::renderLine(const std::string& text, int pixelSize, float tracking) c
         x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = std::max(y1, y);
       }
   if (x1 < 0) return Image(1, 1, 1);
+  if (baselineRow) *baselineRow = baseline - y0;
   return crop(canvas, x0, y0, x1 - x0 + 1, y1 - y0 + 1);
 }
 

@@ -14,8 +14,10 @@ class Font {
 
   bool open(const std::string& path, std::string* error);
   // The coverage (0..1, one channel) of one line of ASCII text at `pixelSize`, cropped to its ink;
-  // `tracking` adds that many pixels between letters.
-  Image renderLine(const std::string& text, int pixelSize, float tracking = 0.0f) const;
+  // `tracking` adds that many pixels between letters. `baseline`, when given, receives the
+  // baseline's row in the cropped picture, so that lines set apart can share one baseline.
+  Image renderLine(const std::string& text, int pixelSize, float tracking = 0.0f,
+                   int* baseline = nullptr) const;
 
  private:
   void* library_ = nullptr;  // FT_Library, kept out of this header
