@@ -93,7 +93,7 @@ int musicPlaySong(SoundSong*) { return -1; }
 // Every entry, in the contract's order; a new entry in platform.h stops this from compiling
 // until the template, and so every backend copied from it, has it too.
 const Platform& table() {
-  static_assert(sizeof(Platform) == 28 * sizeof(void*), "add the new entry to the template");
+  static_assert(sizeof(Platform) == 30 * sizeof(void*), "add the new entry to the template");
   static const Platform p{
       .milliseconds = milliseconds,
       .messageBox = messageBox,
@@ -123,6 +123,9 @@ const Platform& table() {
       .streamOpenWav = streamOpenWav,
       .streamPlay = streamPlay,
       .musicPlaySong = musicPlaySong,
+      // Every file of the pack is on this machine's disk from the start.
+      .fileArrived = fileOnDisk,
+      .awaitFile = fileOnDiskAwait,
   };
   return p;
 }

@@ -1,5 +1,6 @@
 // The one interface between the program and the machine: the millisecond counter, message boxes,
-// the window with its GL context and events, display modes, process exit and sound output.
+// the window with its GL context and events, display modes, process exit, sound output and the
+// arrival of the asset pack's files.
 // Everything goes through one table of plain function pointers, so a test or the capture tool can
 // replace any entry (a manual clock, a recording message box, a failing window). Each backend
 // fills the table in a folder of its own: sdl/ on Linux, win32/ on Windows, web/ in the browser;
@@ -149,7 +150,19 @@ struct Platform {
   SoundStream* (*streamOpenWav)(const char* fileName, unsigned mode);
   int (*streamPlay)(int channel, SoundStream* stream);  // the channel used, -1 on failure
   int (*musicPlaySong)(SoundSong* song);                // -1 on failure
+
+  // The asset pack's files, read by bare name. On a disk every file is there from the start; in
+  // a page they arrive over the network while the program runs. `fileArrived`: whether
+  // `fileName` can be read now, or never will be (a file that failed to arrive reads as
+  // missing); asking also says the program wants it soon. `awaitFile`: returns once fileArrived
+  // would say so, the program waiting meanwhile (the last frame stays up).
+  bool (*fileArrived)(const char* fileName);
+  void (*awaitFile)(const char* fileName);
 };
+
+// The entries of a machine whose files are all on its disk.
+bool fileOnDisk(const char* fileName);
+void fileOnDiskAwait(const char* fileName);
 
 // The table in force. Starts as `real()`; tests and the capture tool replace entries.
 Platform& current();

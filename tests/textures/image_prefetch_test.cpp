@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "bmp_builder.h"
 #include "core/demo_clock.h"
@@ -107,6 +109,34 @@ TEST(PrefetchInBands, AskingForAPictureFinishesItOrLeavesItToTheLoader) {
   EXPECT_TRUE(samePixels(ahead->png, direct));
   EXPECT_EQ(queue.take({waiting, ImageKind::Png}), nullptr);
   EXPECT_FALSE(queue.decodeBand(kRowOfEight)) << "nothing is left to decode";
+}
+
+// The pack's files as a page gets them: those named in `inFiles` have arrived, the others are on
+// their way.
+std::vector<std::string> inFiles;
+bool hasArrived(const char* fileName) {
+  return std::find(inFiles.begin(), inFiles.end(), fileName) != inFiles.end();
+}
+
+// Decoding ahead takes the files that have arrived, in their order, and leaves one still on its
+// way for when it is there, where reading it now would make a failure of a file that is coming.
+TEST(PrefetchInBands, AFileStillOnItsWayWaitsItsTurn) {
+  testing_support::ScopedPlatform platform;
+  platform.table().fileArrived = hasArrived;
+  const std::string coming = writeTallPng("coming.png", 8);
+  const std::string here = writeTallPng("here.png", 8);
+  inFiles = {here};
+  PrefetchQueue queue(DecodeAhead::InBands);
+  const ImageRequest requests[] = {{coming.c_str(), ImageKind::Png}, {here.c_str(), ImageKind::Png}};
+  queue.add(requests, 0);
+  while (queue.decodeBand(INT64_MAX)) {
+  }
+  EXPECT_NE(queue.take({here, ImageKind::Png}), nullptr);
+  inFiles.push_back(coming);
+  ASSERT_TRUE(queue.decodeBand(INT64_MAX)) << "it has arrived";
+  const std::unique_ptr<DecodedImage> late = queue.take({coming, ImageKind::Png});
+  ASSERT_NE(late, nullptr);
+  EXPECT_TRUE(late->pngDecoded);
 }
 
 TEST(ImagePrefetch, ABrokenBmpIsToldWhenTheSceneLoadsIt) {

@@ -6,7 +6,14 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "bmp_builder.h"
 #include "core/demo_clock.h"
@@ -129,6 +136,45 @@ TEST_F(TextureLoad, PngTopRowIsAtTZero) {
   expectPixel(48, 12, kGreen);
   expectPixel(16, 36, kBlue);
   expectPixel(48, 36, kWhite);
+}
+
+// The pack's files as a page gets them: a file is written to the disk only when the program
+// waits for it, as it arrives then.
+std::vector<std::pair<std::string, std::vector<uint8_t>>> onTheirWay;
+std::vector<std::string> awaited;
+bool arrivedOnDisk(const char* fileName) {
+  return std::none_of(onTheirWay.begin(), onTheirWay.end(),
+                      [&](const auto& file) { return file.first == fileName; });
+}
+void arriveWhenAwaited(const char* fileName) {
+  awaited.push_back(fileName);
+  for (const auto& [name, bytes] : onTheirWay) {
+    if (name == fileName) writeTemp(name.substr(name.rfind('/') + 1), bytes);
+  }
+  std::erase_if(onTheirWay, [&](const auto& file) { return file.first == fileName; });
+}
+
+// A scene's init waits for a file still on its way, then reads it, instead of finding it missing.
+TEST_F(TextureLoad, AFileOnItsWayIsWaitedForThenRead) {
+  testing_support::ScopedPlatform platform;
+  platform.table().fileArrived = arrivedOnDisk;
+  platform.table().awaitFile = arriveWhenAwaited;
+  const std::string bmp = writeQuadrantBmp();
+  const std::string png = writeQuadrantPng();
+  for (const std::string& path : {bmp, png}) {
+    std::ifstream in(path, std::ios::binary);
+    onTheirWay.push_back({path, {std::istreambuf_iterator<char>(in), {}}});
+    std::remove(path.c_str());
+  }
+  ASSERT_EQ(clock.loadBmpTexture(bmp.c_str(), 5, GL_NEAREST), 1);
+  ASSERT_EQ(clock.loadPngTexture(png.c_str(), 7, GL_NEAREST), 1);
+  EXPECT_EQ(awaited, (std::vector<std::string>{bmp, png}));
+  for (const int slot : {5, 7}) {
+    drawTexturedQuad(clock.textures[slot]);
+    expectPixel(16, 12, kRed);
+    expectPixel(48, 36, kWhite);
+  }
+  EXPECT_TRUE(testing_support::platformLog().boxes.empty());
 }
 
 TEST_F(TextureLoad, BmpRowsOfNineBytesStayAligned) {

@@ -1,8 +1,11 @@
-// tamsirel-assets OUTPUT_DIR: synthesises every image the demo reads (and its soundtrack) into
-// OUTPUT_DIR, plus the application icon and a contact sheet for reviewers. Deterministic: the
-// same bytes on every run.
+// tamsirel-assets OUTPUT_DIR [ORDER_FILE]: synthesises every image the demo reads (and its
+// soundtrack) into OUTPUT_DIR, plus the application icon and a contact sheet for reviewers, and
+// writes the names of the files the demo reads to ORDER_FILE, one a line, in the order the demo
+// first needs them (the soundtrack, then the families in scene order): the page downloads them
+// so. Deterministic: the same bytes on every run.
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <thread>
 
@@ -28,6 +31,14 @@ bool writeAsset(const std::string& dir, const Asset& a, std::string* error) {
   return false;
 }
 
+bool writeOrder(const std::string& path, const Pack& pack) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << "tamsirel.mp3\n";
+  for (const Asset& a : pack.files) out << a.name << '\n';
+  out.close();
+  return static_cast<bool>(out);
+}
+
 int failWith(const std::string& message) {
   std::fprintf(stderr, "tamsirel-assets: %s\n", message.c_str());
   return 1;
@@ -36,8 +47,8 @@ int failWith(const std::string& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: tamsirel-assets OUTPUT_DIR\n");
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: tamsirel-assets OUTPUT_DIR [ORDER_FILE]\n");
     return 2;
   }
   std::string dir = argv[1];
@@ -67,6 +78,7 @@ int main(int argc, char** argv) {
   addFlareFamily(pack, fonts);
   for (const Asset& a : pack.files)
     if (!writeAsset(dir, a, &error)) return failWith(error);
+  if (argc == 3 && !writeOrder(argv[2], pack)) return failWith(std::string("cannot write ") + argv[2]);
 
   Image icon = makeIcon(pack);
   if (!writePng(dir + "/tamsirel.png", icon, &error)) return failWith(error);

@@ -3,6 +3,10 @@
 // - start-up: the page's load to the dialog with a cold cache (a new browser profile each run,
 //   served from 127.0.0.1), beside the Linux demo's launch to dialog (scripts/measure-startup);
 // - the bytes the page downloads, file by file;
+// - on a phone's link (10 Mbit/s down, 40 ms round trip, Chromium's network emulation), cold:
+//   navigation to the dialog and the bytes in by then; "Let's GO!" 1 s after the dialog to the
+//   ocean's first frame, beside the moment the files the start waited for were in; and a second
+//   visit's navigation to the dialog, from what the first one kept;
 // - each scene's median and p99 frame, from the capture's benchmark at 800x600: Mesa's llvmpipe
 //   on Linux, SwiftShader in headless Chromium, each frame timed to its finished drawing;
 // - our own share of a browser frame: the same benchmark with WebGL's draws and clears made
@@ -12,6 +16,7 @@
 //   decoding ahead of the next scene (in bands between the frames) costs the frames meanwhile.
 //
 //   node bench_web.mjs --build LINUX_BUILD --site SITE --programs WEB_CAPTURE_DIR [--runs N]
+//   node bench_web.mjs --site SITE --phone-only [--runs N]     the phone's link alone
 import { execFileSync } from 'node:child_process';
 import { join, resolve } from 'node:path';
 import { parseArgs } from 'node:util';
@@ -23,6 +28,7 @@ const { values: options } = parseArgs({
   options: {
     build: { type: 'string' }, site: { type: 'string' }, programs: { type: 'string' },
     runs: { type: 'string', default: '5' }, size: { type: 'string', default: '800x600' },
+    'phone-only': { type: 'boolean', default: false },
   },
 });
 const runs = Number(options.runs);
@@ -91,6 +97,100 @@ async function pageBench(server, withoutRasteriser) {
   }
 }
 
+// Page times the phone visits read (performance.now() of the page): the dialog shown, Enter, the
+// waiting panel gone, the first frame shown.
+const kMarks = `
+  window.benchMarks = {};
+  const marks = window.benchMarks;
+  new MutationObserver(() => {
+    if (!marks.dialog && document.querySelector('.classic-dialog:not([hidden])')) {
+      marks.dialog = performance.now();
+      window.benchDialogShown();
+    }
+    // The start's files are in when the waiting panel counts all it waits for.
+    const panel = document.getElementById('panel');
+    const waiting = panel && !panel.hidden && /Loading the music/.test(panel.textContent);
+    const count = waiting && /^([0-9.]+) of ([0-9.]+) MB$/.exec(
+      document.getElementById('panel-detail').textContent);
+    if (count && count[1] === count[2] && marks.filesIn === undefined) {
+      marks.filesIn = performance.now();
+    }
+  }).observe(document, { subtree: true, childList: true, attributes: true, characterData: true });
+  document.addEventListener('keydown', (e) => {
+    if (e.key === 'Enter' && !marks.enter) marks.enter = performance.now();
+  }, true);
+  (function watchFrames() {
+    const shown = window.tamsirelPage && tamsirelPage.frames.lastShown();
+    if (shown) marks.firstFrame = shown.at;
+    else requestAnimationFrame(watchFrames);
+  }());`;
+
+async function onPhoneLink(page) {
+  const devtools = await page.target().createCDPSession();
+  await devtools.send('Network.enable');
+  await devtools.send('Network.emulateNetworkConditions',
+    { offline: false, latency: 40, downloadThroughput: 1250000, uploadThroughput: 625000 });
+  const link = { received: 0, atDialog: null };
+  devtools.on('Network.dataReceived', (e) => { link.received += e.encodedDataLength; });
+  await page.exposeFunction('benchDialogShown', () => { link.atDialog = link.received; });
+  await page.evaluateOnNewDocument(kMarks);
+  return link;
+}
+
+async function phoneVisits(url) {
+  const chromium = await launchBrowser();
+  try {
+    const first = await chromium.newPage();
+    const link = await onPhoneLink(first);
+    await first.goto(url);
+    await first.waitForFunction(() => benchMarks.dialog !== undefined, { timeout: 120000 });
+    await new Promise((resolve) => setTimeout(resolve, 1000));
+    await first.keyboard.press('Enter');
+    await first.waitForFunction(() => benchMarks.firstFrame !== undefined, { timeout: 120000 });
+    const cold = await first.evaluate(() => benchMarks);
+    // The second visit finds what the first kept once all of it is in.
+    await first.waitForFunction(() => !navigator.serviceWorker || navigator.serviceWorker.controller,
+      { timeout: 120000 }).catch(() => {});
+    await first.close();
+    const second = await chromium.newPage();
+    await onPhoneLink(second);
+    await second.goto(url);
+    await second.waitForFunction(() => benchMarks.dialog !== undefined, { timeout: 120000 });
+    const again = await second.evaluate(() => benchMarks);
+    return {
+      dialog: cold.dialog, bytes: link.atDialog, enterToFrame: cold.firstFrame - cold.enter,
+      filesIn: cold.filesIn ? cold.filesIn - cold.enter : 0, secondDialog: again.dialog,
+    };
+  } finally {
+    await chromium.close();
+  }
+}
+
+function reportPhone(phone) {
+  const seconds = (ms) => (ms / 1000).toFixed(2);
+  const med = (key) => median(phone.map((p) => p[key]));
+  console.log(`\non a phone's link (10 Mbit/s down, 40 ms round trip), cold, median of ${runs}:`);
+  console.log(`  navigation to the dialog         ${seconds(med('dialog'))} s ` +
+    `(runs: ${phone.map((p) => seconds(p.dialog)).join(', ')})`);
+  console.log(`  bytes in by then                 ${(med('bytes') / 1e6).toFixed(2)} MB`);
+  console.log(`  Enter (1 s after) to the ocean's first frame  ${seconds(med('enterToFrame'))} s` +
+    `, of which waiting for its files and the music ${seconds(med('filesIn'))} s`);
+  console.log(`  second visit: navigation to the dialog  ${seconds(med('secondDialog'))} s ` +
+    `(runs: ${phone.map((p) => seconds(p.secondDialog)).join(', ')})`);
+}
+
+if (options['phone-only']) {
+  const server = await serve(options.site);
+  try {
+    const phone = [];
+    for (let i = 0; i < runs; ++i) phone.push(await phoneVisits(server.url));
+    reportPhone(phone);
+  } finally {
+    await server.close();
+  }
+  process.exit(0);
+}
+
 const row = (cells, widths) => cells.map((c, i) => String(c).padStart(widths[i])).join('  ');
 const fixed = (ms) => ms.toFixed(2);
 
@@ -102,6 +202,8 @@ try {
   console.log(`The page: ${runs} cold loads, then the benchmark twice ...`);
   const loads = [];
   for (let i = 0; i < runs; ++i) loads.push(await pageLoad(server));
+  const phone = [];
+  for (let i = 0; i < runs; ++i) phone.push(await phoneVisits(server.url));
   const web = await pageBench(server, false);
   const own = await pageBench(server, true);
 
@@ -114,6 +216,7 @@ try {
     total += size;
   }
   console.log(`  ${'total'.padEnd(20)} ${String(total).padStart(10)} bytes`);
+  reportPhone(phone);
 
   console.log(`\nframes at ${options.size}, ${linux.frames} a scene, ms (renderers: Linux ` +
     `"${linux.renderer}", the page "${web.renderer}"):`);

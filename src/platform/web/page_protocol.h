@@ -63,6 +63,13 @@ static_assert(kAnswerOk == platform::kAnswerOk && kAnswerYes == platform::kAnswe
               kAnswerNo == platform::kAnswerNo);
 static_assert(kKeyEscape == platform::kKeyEscape);
 
+// What playing the soundtrack came to: started; refused (no audio); the file never arrived
+// (the host lacks it, the link broke); the browser could not decode it.
+constexpr int kPlayRefused = 0;
+constexpr int kPlayStarted = 1;
+constexpr int kPlayFileMissing = 2;
+constexpr int kPlayUndecodable = 3;
+
 // The WebGL context as the page finds it when a frame has been shown: current, lost and awaiting
 // the browser, restored since the last frame, or lost for good.
 constexpr int kContextCurrent = 0;

@@ -5,7 +5,7 @@
 namespace platform {
 
 const Platform& real() {
-  static_assert(sizeof(Platform) == 28 * sizeof(void*), "a new entry of platform.h is missing");
+  static_assert(sizeof(Platform) == 30 * sizeof(void*), "a new entry of platform.h is missing");
   static const Platform table{
       .milliseconds = web::milliseconds,
       .messageBox = web::messageBox,
@@ -35,6 +35,8 @@ const Platform& real() {
       .streamOpenWav = web::streamOpenWav,
       .streamPlay = web::streamPlay,
       .musicPlaySong = web::musicPlaySong,
+      .fileArrived = web::fileArrived,
+      .awaitFile = web::awaitFile,
   };
   return table;
 }

@@ -42,6 +42,9 @@ SoundStream* streamOpenWav(const char* fileName, unsigned mode);
 int streamPlay(int channel, SoundStream* stream);
 int musicPlaySong(SoundSong* song);
 
+bool fileArrived(const char* fileName);
+void awaitFile(const char* fileName);
+
 // The canvas the window draws into, as a CSS selector for the GL context.
 const char* canvasSelector(Window* window);
 // Whether a page is there to show the dialog, the boxes and the window: false under node, where

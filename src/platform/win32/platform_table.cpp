@@ -15,7 +15,7 @@ void exitNormally(int status) { std::exit(status); }
 }  // namespace
 
 const Platform& real() {
-  static_assert(sizeof(Platform) == 28 * sizeof(void*), "a new entry of platform.h is missing");
+  static_assert(sizeof(Platform) == 30 * sizeof(void*), "a new entry of platform.h is missing");
   static const Platform table{
       .milliseconds = win32::milliseconds,
       .messageBox = win32::messageBox,
@@ -45,6 +45,8 @@ const Platform& real() {
       .streamOpenWav = win32::streamOpenWav,
       .streamPlay = win32::streamPlay,
       .musicPlaySong = win32::musicPlaySong,
+      .fileArrived = fileOnDisk,
+      .awaitFile = fileOnDiskAwait,
   };
   return table;
 }

@@ -10,6 +10,7 @@
 #include <new>
 #include <vector>
 
+#include "platform/platform.h"
 #include "textures/gl/gl_unpack.h"
 #include "textures/gl/image_prefetch.h"
 #include "textures/gl/texture_resample.h"
@@ -62,6 +63,7 @@ struct PngSource {
 
 PngSource readPng(const char* fileName, ImageKind kind) {
   PngSource source;
+  platform::current().awaitFile(fileName);
   if (std::unique_ptr<DecodedImage> ahead = takePrefetched(fileName, kind)) {
     source.ahead = true;
     source.decoded = ahead->pngDecoded;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/platform.h"
+
 PrefetchQueue::~PrefetchQueue() {
   {
     const std::lock_guard<std::mutex> lock(mutex_);
@@ -104,11 +106,19 @@ bool PrefetchQueue::decoding(const Key& key) const {
   return current_ != nullptr && current_->fileName() == key.first && current_->kind() == key.second;
 }
 
+// In bands, the first file that has arrived: a page's files come over the network while the
+// program runs, and one still on its way waits its turn without holding up the others. A worker
+// thread's machine has its files on its disk.
 bool PrefetchQueue::startNext() {
-  if (waiting_.empty()) return false;
-  const auto& [fileName, kind] = waiting_.front();
-  current_ = std::make_unique<ImageDecode>(fileName, kind, viewingGamma_);
-  waiting_.pop_front();
+  auto next = waiting_.begin();
+  if (how_ == DecodeAhead::InBands) {
+    next = std::find_if(waiting_.begin(), waiting_.end(), [](const Key& key) {
+      return platform::current().fileArrived(key.first.c_str());
+    });
+  }
+  if (next == waiting_.end()) return false;
+  current_ = std::make_unique<ImageDecode>(next->first, next->second, viewingGamma_);
+  waiting_.erase(next);
   return true;
 }
 

@@ -45,7 +45,7 @@ class PrefetchQueue {
   // `wanted` is asked with the queue free.
   TakenPng takeDecodedPng(bool (*wanted)(const DecodedImage&, ImageKind));
   // InBands: decodes about `pixels` pixels of the files waiting, on this thread; false when
-  // nothing waits. OnThread: false at once, the worker does the decoding.
+  // nothing waits that has arrived. OnThread: false at once, the worker does the decoding.
   bool decodeBand(int64_t pixels);
   // Returns once everything queued is decoded.
   void finish();
@@ -66,7 +66,8 @@ class PrefetchQueue {
   std::vector<Offered> decodedPngs();
   bool known(const Key& key);
   bool decoding(const Key& key) const;
-  // Moves the next waiting file into `current_`; false when none waits.
+  // Moves the next waiting file into `current_`; false when none waits (in bands: none has
+  // arrived).
   bool startNext();
   // Puts what `current_` made among the decoded pictures.
   void keepCurrent();

@@ -10,6 +10,7 @@
 
 #include "core/demo_clock.h"
 #include "core/fatal_error.h"
+#include "platform/platform.h"
 #include "textures/bmp/bmp_decoder.h"
 #include "textures/gl/gl_unpack.h"
 #include "textures/gl/image_prefetch.h"
@@ -25,6 +26,7 @@ int filterOrLinear(int filter) { return filter == 0 ? GL_LINEAR : filter; }
 // The picture the worker read ahead, its "Error" boxes shown now as the direct read shows them;
 // otherwise read here. `ahead` tells which.
 RgbImage* takeBmpImage(const char* fileName, bool* ahead) {
+  platform::current().awaitFile(fileName);
   std::unique_ptr<DecodedImage> decoded = takePrefetched(fileName, ImageKind::Bmp);
   *ahead = decoded != nullptr;
   if (!decoded) return loadBmpImage(fileName);

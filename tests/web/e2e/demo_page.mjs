@@ -46,18 +46,23 @@ async function pythonServer(dir) {
   };
 }
 
-// A copy of `assets` with `change(folder)` applied, packed as the site packs it
-// (assets.data and assets.js), in a folder of its own; { dir, remove }.
-export function changedAssetPack(assets, filePackager, change) {
+const here = dirname(fileURLToPath(import.meta.url));
+
+// A copy of `assets` with `change(folder)` applied, laid out as the site lays out its pack (the
+// files under pack/, their list in pack.js), in a folder of its own to serve in front of the
+// site; { dir, remove }. `hostLacks`: files the list keeps but the folder then loses, as a host
+// that lacks a file of the pack serves it.
+export function changedAssetPack(assets, change, { hostLacks = [] } = {}) {
   const dir = mkdtempSync(join(tmpdir(), 'tamsirel-pack-'));
-  const files = join(dir, 'files');
+  const files = join(dir, 'pack');
   execFileSync('cp', ['-r', assets, files]);
   for (const extra of ['preview.png', 'tamsirel.png']) rmSync(join(files, extra), { force: true });
   for (const name of readdirSync(files)) if (name.endsWith('.stamp')) rmSync(join(files, name));
   change(files);
-  execFileSync('python3', [filePackager, 'assets.data', '--preload', `${files}@/`,
-    '--js-output=assets.js'], { cwd: dir, stdio: ['ignore', 'ignore', 'inherit'] });
-  rmSync(files, { recursive: true });
+  execFileSync('cmake', [`-DPACK=${files}`, `-DORDER=${assets}-order.txt`,
+    `-DOUT=${join(dir, 'pack.js')}`, `-DSTORE=tamsirel-test-${Date.now()}`,
+    '-P', join(here, '../../../cmake/pack_list.cmake')], { stdio: ['ignore', 'ignore', 'inherit'] });
+  for (const name of hostLacks) rmSync(join(files, name));
   return { dir, remove: () => rmSync(dir, { recursive: true, force: true }) };
 }
 
@@ -68,8 +73,7 @@ export const cutToHalf = (folder, name) => {
 export const remove = (folder, name) => rmSync(join(folder, name));
 export { copyFileSync };
 
-const censusScript = readFileSync(join(dirname(fileURLToPath(import.meta.url)), 'census.js'),
-  'utf8');
+const censusScript = readFileSync(join(here, 'census.js'), 'utf8');
 
 // Opens the page. `census`: the page counts its audio and its handlers (census.js), in every
 // engine where the tests' own server serves it, and where python's does in those that can give
@@ -79,13 +83,15 @@ const censusScript = readFileSync(join(dirname(fileURLToPath(import.meta.url)), 
 // the browser refuses the Fullscreen API. `keepAudioContext`: the page's audio context is kept as
 // window.audioContextOfPage, for a test to suspend and resume as the browser would.
 // `prepare(page)`: called before the page loads (Chromium's device emulation, scripts of its own).
+// `cacheControl`: what the tests' server tells the browser to keep. Besides the page and what
+// closes it, the browser (a second page shares its profile) and the server (to stop the host).
 export async function openDemo(site, {
   pack = null, speed = 1, width = 800, height = 600, python = false, refuseFullscreen = false,
-  keepAudioContext = false, prepare = null, census = false,
+  keepAudioContext = false, prepare = null, census = false, cacheControl = 'no-store',
 } = {}) {
   const intoPages = census ? `<script>${censusScript}</script>` : null;
-  const server = python ? await pythonServer(site)
-    : await serve(pack ? [pack, site] : site, 0, { intoPages });
+  const server = python ? await pythonServer(site) : await serve(pack ? [pack, site] : site, 0,
+    { intoPages, firstOnly: ['/pack/'], cacheControl });
   let browser;
   try {
     browser = await launchBrowser({ width, height });
@@ -124,7 +130,7 @@ export async function openDemo(site, {
     await browser.close();
     await server.close();
   };
-  return { page, close };
+  return { page, close, browser, server };
 }
 
 // Alt+F: the dialog's "&Fullscreen" box flips.

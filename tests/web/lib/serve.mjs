@@ -6,6 +6,8 @@
 //   const server = await serve('build-web/site');   // { url, close() }, a free port by default
 //   await serve(['build-web/site', 'tests/page']);  // a test's page beside the site
 //   await serve(dir, 0, { intoPages: '<script>...</script>' })  // put first in every page's head
+//   await serve([pack, site], 0, { firstOnly: ['/pack/'] })  // those paths from the first alone
+//   await serve(dir, 0, { cacheControl: 'no-cache' })  // kept, but asked for again at every use
 //
 //   node serve.mjs DIR [PORT]                        // prints the address, serves until stopped
 import { createReadStream } from 'node:fs';
@@ -21,6 +23,7 @@ const kTypes = {
   '.wasm': 'application/wasm',
   '.css': 'text/css; charset=utf-8',
   '.json': 'application/json',
+  '.webmanifest': 'application/manifest+json',
   '.png': 'image/png',
   '.bmp': 'image/bmp',
   '.mp3': 'audio/mpeg',
@@ -42,8 +45,10 @@ function fileFor(root, urlPath) {
 }
 
 // The first of `roots` that has the file, with its path and stat; null when none has it.
-async function find(roots, urlPath) {
-  for (const root of roots) {
+async function find(roots, urlPath, firstOnly) {
+  const path = urlPath.split('?')[0];
+  const askable = firstOnly.some((prefix) => path.startsWith(prefix)) ? roots.slice(0, 1) : roots;
+  for (const root of askable) {
     const file = fileFor(root, urlPath);
     const info = file && (await stat(file).catch(() => null));
     if (info && info.isFile()) return { file, info };
@@ -57,8 +62,8 @@ async function changedPage(file, intoPages) {
   return Buffer.from(page.replace(/<head>/i, (head) => head + intoPages));
 }
 
-async function answer(roots, request, response, intoPages) {
-  const found = await find(roots, request.url);
+async function answer(roots, request, response, { intoPages, firstOnly, cacheControl }) {
+  const found = await find(roots, request.url, firstOnly);
   const { file, info } = found || {};
   if (request.method !== 'GET' && request.method !== 'HEAD') {
     response.writeHead(405, { Allow: 'GET, HEAD' }).end();
@@ -71,7 +76,7 @@ async function answer(roots, request, response, intoPages) {
     response.writeHead(200, {
       'Content-Type': type,
       'Content-Length': changed ? changed.length : info.size,
-      'Cache-Control': 'no-store',
+      'Cache-Control': cacheControl,
     });
     if (request.method === 'HEAD') response.end();
     else if (changed) response.end(changed);
@@ -80,11 +85,15 @@ async function answer(roots, request, response, intoPages) {
 }
 
 // Serves `dirs` (one folder or several) on 127.0.0.1:`port` (0: any free port); `intoPages`:
-// HTML a test puts first in the head of every page served. Resolves to { url, close }.
-export async function serve(dirs, port = 0, { intoPages = null } = {}) {
+// HTML a test puts first in the head of every page served; `firstOnly`: path prefixes only the
+// first folder answers; `cacheControl`: what the host tells browsers to keep (nothing, by
+// default). Resolves to { url, close }.
+export async function serve(dirs, port = 0,
+  { intoPages = null, firstOnly = [], cacheControl = 'no-store' } = {}) {
   const roots = [dirs].flat().map((dir) => resolve(dir));
+  const options = { intoPages, firstOnly, cacheControl };
   const server = createServer((request, response) => {
-    answer(roots, request, response, intoPages).catch(() => response.destroy());
+    answer(roots, request, response, options).catch(() => response.destroy());
   });
   await new Promise((done, fail) => {
     server.once('error', fail);

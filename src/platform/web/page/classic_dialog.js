@@ -10,7 +10,10 @@
 //   again whenever the view changes.
 // - A label reads as its words: its text is one node, but for the underlined letter.
 // - Its font is the style sheet's (the page's body), measured here for the program's layout.
+// - A status bar under the controls says how much of the pack has arrived (downloads.js), so
+//   that a viewer on a slow link knows what "Let's GO!" will wait for; it moves no control.
 import { protocol as p } from './protocol.js';
+import * as downloads from './downloads.js';
 import { boxOpen } from './message_box.js';
 import * as panel from './panel.js';
 import { centred, inView, touch, visibleArea, watch, windowScale } from './screen_fit.js';
@@ -26,7 +29,7 @@ const kinds = {
 const handledKeys = new Set([p.keyTab, p.keyEnter, p.keyEscape, p.keyLeft, p.keyUp, p.keyRight,
   p.keyDown]);
 
-let frame = null, client = null, controls = [];
+let frame = null, client = null, status = null, controls = [];
 let events = [], waiting = null;
 let clientSize = null;  // { width, height }: the client as the program laid it out
 let placed = null;      // { x, y }: where the program put the frame
@@ -145,6 +148,15 @@ function makeGroup(text) {
   return { element: box, focusable: null };
 }
 
+function showArrived() {
+  const { loaded, total } = downloads.progress();
+  const failed = downloads.failedFiles();
+  const missing = failed === 0 ? '' : `, ${failed} ${failed === 1 ? 'file' : 'files'} missing`;
+  status.textContent = loaded === total && failed === 0
+    ? `Music and pictures: all ${(total / 1e6).toFixed(1)} MB in`
+    : `Music and pictures: ${panel.megabytes(loaded, total)}${missing}`;
+}
+
 export function open(caption, width, height, pixels) {
   close();
   frame = document.createElement('div');
@@ -163,10 +175,18 @@ export function open(caption, width, height, pixels) {
   client.style.font = fontOf(pixels);
   clientSize = { width, height };
   placed = null;
-  frame.append(title, client);
+  status = document.createElement('div');
+  status.className = 'status-bar';
+  frame.append(title, client, status);
   stage.append(frame);
   handlers = new AbortController();
   document.addEventListener('keydown', onKey, { capture: true, signal: handlers.signal });
+  showArrived();
+  downloads.watch((settledOne) => {
+    showArrived();
+    // The program's idle work (the first scene's pictures decoded ahead) has a file to go on with.
+    if (settledOne) wakeIdleWork();
+  }, handlers.signal);
 }
 
 export function add(index, id, kindCode, text, group, x, y, width, height, disabled) {
@@ -238,6 +258,7 @@ export function show() {
   layout();
   watch(layout, handlers.signal);
   panel.hide();
+  downloads.startDownloads();
 }
 
 export function setChecked(index, checked) {
@@ -253,6 +274,13 @@ export function checked(index) {
 export function focus(index) {
   const c = controls[index];
   if (c && c.focusable) c.focusable.focus();
+}
+
+function wakeIdleWork() {
+  if (!waiting) return;
+  const resolve = waiting;
+  waiting = null;
+  resolve(0);
 }
 
 // A turn of the browser without the 4 ms that nested timeouts wait.
@@ -282,6 +310,7 @@ export function close() {
   if (frame) frame.remove();
   frame = null;
   client = null;
+  status = null;
   controls = [];
   events = [];
   waiting = null;

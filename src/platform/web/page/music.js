@@ -1,7 +1,8 @@
-// The soundtrack through Web Audio, decoded whole when the program opens it and kept with the
-// picture: the demo's timeline runs on the page's clock, and the music is placed on it
-// (music_timeline.js), so that the part of the soundtrack heard at any moment is the part of the
-// demo on screen then.
+// The soundtrack through Web Audio, decoded whole as soon as it has arrived (downloads.js) and
+// kept with the picture: the demo's timeline runs on the page's clock, and the music is placed on
+// it (music_timeline.js), so that the part of the soundtrack heard at any moment is the part of
+// the demo on screen then. The program opens it before the dialog, from its first bytes; playing
+// it waits for the rest where it is not in yet (waiting.js).
 // - Browsers let a context make sound only from inside a gesture: from the moment the program
 //   opens its sound (before the dialog, whose "Let's GO!" is such a gesture), every click, tap
 //   (at its end, as iOS counts it) and key of the viewer's resumes a context that is not running,
@@ -14,16 +15,19 @@
 //   the context runs.
 // - At the end the source stops, the context is closed and every handler goes: nothing a later
 //   gesture or a page shown again could start.
+import { protocol as p } from './protocol.js';
+import * as downloads from './downloads.js';
 import * as frames from './frame_times.js';
 import {
   DriftWatch, contextTimeHeardAt, heardAt, kStartAheadSeconds, outputStamp, placement, wantedOffset,
 } from './music_timeline.js';
+import { whileWaiting } from './waiting.js';
 
 const kGestures = ['keydown', 'keyup', 'mousedown', 'pointerup', 'touchend', 'click'];
 
 let context = null;
 let handlers = null;     // the AbortController of the context's handlers
-let sounds = [null];     // handle 0 is "none"
+let sounds = [null];     // { name, decoded: a promise of { buffer } or { failed: kPlay* } }
 let track = null;        // { buffer, startedAt }: the soundtrack and when the demo started it
 let source = null;       // the source node playing it
 let placed = null;       // { contextTime, offset }: `source` plays `offset` at `contextTime`
@@ -54,13 +58,22 @@ export function init() {
   return true;
 }
 
-export async function decode(bytes) {
-  try {
-    sounds.push(await context.decodeAudioData(bytes.buffer));
-    return sounds.length - 1;
-  } catch (undecodable) {
-    return 0;
-  }
+// The program's handle for the pack's file `name`, whose first bytes it has checked: decoded once
+// it is in.
+export function open(name) {
+  if (!context) return 0;
+  downloads.arrived(name);  // wanted soon: the demo starts with it
+  const decoding = context;
+  const decoded = downloads.whenSettled(name).then(async (arrived) => {
+    if (!arrived) return { failed: p.playFileMissing };
+    try {
+      return { buffer: await decoding.decodeAudioData(downloads.bytesOf(name).buffer) };
+    } catch (undecodable) {
+      return { failed: p.playUndecodable };
+    }
+  });
+  sounds.push({ name, decoded });
+  return sounds.length - 1;
 }
 
 function stamp() {
@@ -93,13 +106,17 @@ function place() {
   source.start(placed.contextTime, placed.offset);
 }
 
-export function play(handle) {
-  const buffer = sounds[handle];
-  if (!context || !buffer) return false;
+// Starts the soundtrack with the demo, once it is decoded; protocol's kPlayStarted, or why not.
+export async function play(handle) {
+  if (!context || !sounds[handle]) return p.playRefused;
+  const { name, decoded } = sounds[handle];
+  const sound = await whileWaiting(downloads.whenArrived(name).then(() => decoded));
+  if (sound.failed) return sound.failed;
+  if (!context) return p.playRefused;
   unlock();
-  track = { buffer, startedAt: performance.now() };
+  track = { buffer: sound.buffer, startedAt: performance.now() };
   place();
-  return true;
+  return p.playStarted;
 }
 
 // At the moment the last frame was shown, the demo's time in it and the soundtrack heard, both in

@@ -1,9 +1,14 @@
-// Starts a program of the browser build in the page: the asset pack's loader and the program, a
-// classic script each, are loaded in that order, and main is called. The program runs on the
-// page's own thread, so any static host serves the page as it is, with no special headers. The
-// demo's page (main.js) runs tamsirel.js with no arguments; a test's page runs another program of
-// the browser build (capture.html), and may say that the program's standard error is to be logged
-// as news rather than as warnings.
+// Starts a program of the browser build in the page: the program (a classic script) is loaded and
+// main is called; the asset pack's files (downloads.js) start downloading once the dialog is up,
+// reach the program's file system as they arrive, and the program waits for one only when it
+// needs it. The
+// program runs on the page's own thread, so any static host serves the page as it is, with no
+// special headers. Once the whole pack is in, the site is kept for a visit without the network
+// (offline.js). The demo's page (main.js) runs tamsirel.js with no arguments; a test's page runs
+// another program of the browser build (capture.html), and may say that the program's standard
+// error is to be logged as news rather than as warnings.
+import * as downloads from './downloads.js';
+import { keepSite } from './offline.js';
 import { end } from './playback.js';
 import { applySizes } from './sizes.js';
 import { tamsirelPage } from './tamsirel_page.js';
@@ -18,8 +23,9 @@ function load(src) {
   });
 }
 
-// `program`: { script, arguments, stderr ('warn' or 'log') }.
-export function startProgram({ script, arguments: args = [], stderr = 'warn' }) {
+// `program`: { script, arguments, stderr ('warn' or 'log'), wholePack }; `wholePack`: main
+// waits for the whole pack to be in (a benchmark times frames, not downloads).
+export function startProgram({ script, arguments: args = [], stderr = 'warn', wholePack = false }) {
   applySizes(document.documentElement);
   window.addEventListener('error', (event) => tamsirelPage.stopped(event.message));
   window.addEventListener('unhandledrejection', (event) => tamsirelPage.stopped(event.reason));
@@ -40,8 +46,33 @@ export function startProgram({ script, arguments: args = [], stderr = 'warn' }) 
       });
   }
 
+  const keeping = new AbortController();
+  downloads.watch(() => {
+    if (!downloads.allSettled()) return;
+    keeping.abort();
+    keepSite();
+  }, keeping.signal);
+
   window.Module = {
-    onRuntimeInitialized: runMain,
+    onRuntimeInitialized: () => {
+      downloads.attachFileSystem({
+        writeFile: (name, bytes) => Module.FS.writeFile(name, bytes),
+        readFile: (name) => Module.FS.readFile(name),
+      });
+      if (!wholePack) {
+        runMain();
+        return;
+      }
+      downloads.startDownloads();
+      const waiting = new AbortController();
+      const whenWhole = () => {
+        if (!downloads.allSettled() || waiting.signal.aborted) return;
+        waiting.abort();
+        runMain();
+      };
+      downloads.watch(whenWhole, waiting.signal);
+      whenWhole();
+    },
     setStatus: tamsirelPage.progress,
     onExit: tamsirelPage.ended,
     onAbort: tamsirelPage.stopped,
@@ -49,7 +80,5 @@ export function startProgram({ script, arguments: args = [], stderr = 'warn' }) 
     printErr: (line) => (stderr === 'log' ? console.log(line) : console.warn(line)),
   };
 
-  load('assets.js')
-    .then(() => load(script))
-    .catch((error) => end('The demo could not be loaded.', error.message, false));
+  load(script).catch((error) => end('The demo could not be loaded.', error.message, false));
 }

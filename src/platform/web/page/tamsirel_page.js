@@ -5,7 +5,12 @@
 //   dialog.*              the setup dialog: open, add, place, show, setChecked, checked, focus,
 //                         nextEvent, close, and the font's averageCharWidth and lineHeight
 //   messageBox(text, caption, buttons, icon)   a box; resolves with the answer
-//   music.init(), .decode(bytes), .play(handle)   the soundtrack
+//   music.init(), .open(name), .play(handle)   the soundtrack; play resolves with protocol's
+//                         kPlay*
+//   files.listed(name), .head(name), .arrived(name), .await(name)   the pack's files as they
+//                         arrive: in the pack's list; their first bytes, from the list (null: not
+//                         in the pack); whether one can be read now; resolves once it can, the
+//                         page saying what the demo waits for meanwhile
 //   startPlayback()       "Let's GO!": the demo's window is about to be made
 //   demoWindow.*          its window: viewportWidth/Height, enterFullscreen, leaveFullscreen,
 //                         showCursor, create, show, remove, nextMessage, postSize
@@ -23,11 +28,13 @@
 //                         page stopped it)
 import * as dialog from './classic_dialog.js';
 import * as demoWindow from './demo_window.js';
+import * as downloads from './downloads.js';
 import * as frames from './frame_times.js';
 import { messageBox } from './message_box.js';
 import * as music from './music.js';
 import * as panel from './panel.js';
 import { end, nextFrame, startPlayback } from './playback.js';
+import { whileWaiting } from './waiting.js';
 
 // The runtime's status lines; the data package's loader reports "(loaded/total)" bytes.
 function progress(status) {
@@ -53,7 +60,13 @@ export const tamsirelPage = Object.freeze({
   dialog,
   messageBox,
   music: Object.freeze({
-    init: music.init, decode: music.decode, play: music.play, state: music.state,
+    init: music.init, open: music.open, play: music.play, state: music.state,
+  }),
+  files: Object.freeze({
+    listed: downloads.listed,
+    head: downloads.headOf,
+    arrived: downloads.arrived,
+    await: (name) => whileWaiting(downloads.whenArrived(name)),
   }),
   startPlayback,
   demoWindow,
