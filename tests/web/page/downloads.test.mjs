@@ -54,8 +54,9 @@ const answerAll = async () => {
   }
 };
 
-test('four at a time in the list\'s order, a file wanted soon moved ahead; each in the file ' +
-  'system once it is there; a 404 fails at once, a dropped link after three more tries',
+test('the list\'s first file alone, then four at a time in its order, a file wanted soon moved ' +
+  'ahead; each in the file system once it is there; a 404 fails at once, a dropped link after ' +
+  'three more tries',
 { timeout: 20000 }, async () => {
   mock.timers.enable({ apis: ['setTimeout'] });
   assert.deepEqual(downloads.headOf('b.bin'), bytesOf('b.bin'), 'from the list, before any fetch');
@@ -64,12 +65,13 @@ test('four at a time in the list\'s order, a file wanted soon moved ahead; each 
   assert.deepEqual(fetched, [], 'nothing before the dialog');
   downloads.startDownloads();
   await turns();
-  assert.deepEqual(fetched, ['a.bin', 'b.bin', 'c.bin', 'd.bin']);
+  assert.deepEqual(fetched, ['a.bin'], 'the soundtrack\'s place: first, and alone while it comes');
   assert.equal(downloads.arrived('f.bin'), false);
   assert.equal(downloads.arrived('nothing.bin'), true, 'a file not in the pack: nothing to wait for');
   held.shift().answer();
   await turns();
-  assert.deepEqual(fetched.slice(4), ['f.bin'], 'f, wanted soon, before e');
+  assert.deepEqual(fetched.slice(1), ['f.bin', 'b.bin', 'c.bin', 'd.bin'],
+    'four at a time, f, wanted soon, first');
 
   const written = new Map();
   downloads.attachFileSystem({ writeFile: (n, b) => written.set(n, b), readFile: (n) => written.get(n) });
