@@ -261,6 +261,20 @@ export async function musicAgainstPicture(page, frames = 30) {
   return { drift: seen.drift, frame: driftAllowed(seen.lagMs), state: seen.state };
 }
 
+// Fails unless the music measured by musicAgainstPicture was heard, within a frame of the
+// picture.
+export function assertMusicInStep(together) {
+  assert.ok(together.drift !== null && Math.abs(together.drift) <= together.frame,
+    `the music is ${together.drift} s off the picture (a frame: ${together.frame} s)`);
+}
+
+// Escape ends the demo with status 0, and nothing went wrong on the page on the way.
+export async function escapeEndsCleanly(page) {
+  await page.keyboard.press('Escape');
+  assert.equal(await waitForExit(page), 0);
+  assert.deepEqual(problems(page), []);
+}
+
 function rgb(file) {
   return execFileSync('convert', [file, '-depth', '8', 'rgb:-'], { maxBuffer: 1 << 28 });
 }

@@ -8,8 +8,8 @@ import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
 import {
-  kLeftAtTheEnd, leftAtTheEnd, linuxOceanAround, musicAgainstPicture, openDemo, pageProblems,
-  waitForBox, waitForDialog, waitForExit,
+  assertMusicInStep, escapeEndsCleanly, kLeftAtTheEnd, leftAtTheEnd, linuxOceanAround,
+  musicAgainstPicture, openDemo, waitForBox, waitForDialog, waitForExit,
 } from './demo_page.mjs';
 
 const site = process.env.TAMSIREL_SITE;
@@ -50,9 +50,7 @@ test('the WebGL context lost at 8 s and given back at 10 s: the ocean is there a
       await demoReaches(page, 20);
       const large = await linux.largeDifferences(page);
       assert.ok(large < 240, `${large} pixels differ from the Linux frames at 20 s by more than 64`);
-      await page.keyboard.press('Escape');
-      assert.equal(await waitForExit(page), 0);
-      assert.deepEqual(pageProblems(page), []);
+      await escapeEndsCleanly(page);
     } finally {
       await close();
       linux.remove();
@@ -88,11 +86,8 @@ test('the audio suspended for 3 s and resumed: the music is back with the pictur
       await new Promise((resolve) => setTimeout(resolve, 2000));
       const together = await musicAgainstPicture(page);
       assert.equal(together.state, 'running');
-      assert.ok(together.drift !== null && Math.abs(together.drift) <= together.frame,
-        `the music is ${together.drift} s off the picture (a frame: ${together.frame} s)`);
-      await page.keyboard.press('Escape');
-      assert.equal(await waitForExit(page), 0);
-      assert.deepEqual(pageProblems(page), []);
+      assertMusicInStep(together);
+      await escapeEndsCleanly(page);
     } finally {
       await close();
     }

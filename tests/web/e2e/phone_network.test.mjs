@@ -9,7 +9,8 @@ import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
 import {
-  musicAgainstPicture, openDemo, pageProblems, pressAltF, waitForDialog, waitForExit,
+  assertMusicInStep, escapeEndsCleanly, musicAgainstPicture, openDemo, pageProblems, pressAltF,
+  waitForDialog,
 } from './demo_page.mjs';
 
 const site = process.env.TAMSIREL_SITE;
@@ -65,11 +66,8 @@ test('Enter before the first scene\'s files are in: the page says what it waits 
     // The demo's time runs from the ocean's start: music placed anywhere but at its own start
     // is that far off the picture.
     const together = await musicAgainstPicture(page);
-    assert.ok(together.drift !== null && Math.abs(together.drift) <= together.frame,
-      `the music is ${together.drift} s off the picture (a frame: ${together.frame} s)`);
-    await page.keyboard.press('Escape');
-    assert.equal(await waitForExit(page), 0);
-    assert.deepEqual(pageProblems(page), []);
+    assertMusicInStep(together);
+    await escapeEndsCleanly(page);
   } finally {
     await close();
   }
@@ -94,9 +92,7 @@ test('a second visit with the host gone: the dialog from the kept site, and the 
     await again.keyboard.press('Enter');
     await again.waitForFunction(() => tamsirelPage.sync().demo >= 3, { timeout: 60000 });
     assert.notEqual((await again.evaluate(() => tamsirelPage.sync())).music, null);
-    await again.keyboard.press('Escape');
-    assert.equal(await waitForExit(again), 0);
-    assert.deepEqual(pageProblems(again), []);
+    await escapeEndsCleanly(again);
   } finally {
     await close();
   }

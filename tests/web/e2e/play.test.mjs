@@ -9,7 +9,7 @@ import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
 import {
-  answerBox, canvasFacts, engine, glErrors, kLeftAtTheEnd, leftAtTheEnd, linuxOceanAround,
+  answerBox, canvasFacts, engine, escapeEndsCleanly, glErrors, kLeftAtTheEnd, leftAtTheEnd, linuxOceanAround,
   musicAgainstPicture, openDemo, pageProblems, pressAltF, scriptsBeforePage, waitForBox,
   waitForDialog, waitForExit,
 } from './demo_page.mjs';
@@ -53,9 +53,7 @@ test('Alt+F then Enter: a canvas of exactly 800x600 in the middle of the page; E
       assert.ok(Math.abs(together.drift) <= together.frame,
         `the music is ${together.drift} s off the picture (a frame: ${together.frame} s)`);
     }
-    await page.keyboard.press('Escape');
-    assert.equal(await waitForExit(page), 0);
-    assert.deepEqual(pageProblems(page), []);
+    await escapeEndsCleanly(page);
   } finally {
     await close();
   }
@@ -179,9 +177,7 @@ test('all four scenes play with no GL error and nothing thrown, and Escape ends 
       // 20 s at eight times: 160 s of the demo, 40 of them in the final scene.
       await sleep(20000);
       assert.deepEqual(await glErrors(page), []);
-      await page.keyboard.press('Escape');
-      assert.equal(await waitForExit(page), 0);
-      assert.deepEqual(pageProblems(page), []);
+      await escapeEndsCleanly(page);
     } finally {
       await close();
     }
