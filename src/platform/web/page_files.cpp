@@ -21,7 +21,9 @@ EM_ASYNC_JS(void, pageAwaitFile, (const char* name), {
 }  // namespace
 
 // Under node, where the unit tests run, the files are on the machine's disk.
-bool fileArrived(const char* fileName) { return !pageAvailable() || pageFileArrived(fileName) != 0; }
+bool fileArrived(const char* fileName) {
+  return !pageAvailable() || pageFileArrived(fileName) != 0;
+}
 
 // Asked first without waiting: a wait suspends the program for at least a turn of the page.
 void awaitFile(const char* fileName) {

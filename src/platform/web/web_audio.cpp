@@ -1,13 +1,13 @@
 // Sound output through the browser's Web Audio, with the meaning and the error codes of the sound
 // library the music player was written for. Opening a stream reads its file's first bytes from the
 // pack's list, so that a file the pack does not have, or one that is no sound of that kind, is
-// reported then, before the dialog, as on the desktop. The page decodes the whole file once it
-// has arrived, while the dialog is up; playing it waits for that where it is not done yet, and
-// reports a file that never arrived (the host lacks it, the link broke) or did not decode. It plays from the page's
-// audio context, which the page unlocks at the viewer's first press in the dialog, as browsers
-// ask. Tracker modules have no decoder in a browser: loading one reports an unknown format. Not
-// here: stopping or pausing; the demo's music plays until the demo ends, when the page silences
-// it and closes its context.
+// reported then, before the dialog, as on the desktop. The page decodes the whole file once it has
+// arrived, while the dialog is up; playing it waits for that where it is not done yet, and reports
+// a file that never arrived (the host lacks it, the link broke) or did not decode. It plays from
+// the page's audio context, which the page unlocks at the viewer's first press in the dialog, as
+// browsers ask. Tracker modules have no decoder in a browser: loading one reports an unknown
+// format. Not here: stopping or pausing; the demo's music plays until the demo ends, when the page
+// silences it and closes its context.
 #include <emscripten.h>
 
 #include <cstdint>
@@ -89,7 +89,9 @@ SoundSong* musicLoadSong(const char* fileName) {
   if (!initialised) return soundError.fail<SoundSong*>(kSoundNotInitialised, nullptr);
   if (fileName == nullptr) return soundError.fail<SoundSong*>(kSoundInvalidParameter, nullptr);
   // No tracker module decoder in a browser: a file that is there is of an unknown format.
-  if (pageFileListed(fileName) == 0) return soundError.fail<SoundSong*>(kSoundFileNotFound, nullptr);
+  if (pageFileListed(fileName) == 0) {
+    return soundError.fail<SoundSong*>(kSoundFileNotFound, nullptr);
+  }
   return soundError.fail<SoundSong*>(kSoundUnknownFormat, nullptr);
 }
 

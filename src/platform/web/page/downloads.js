@@ -59,8 +59,9 @@ class Refused extends Error {}
 async function fromNetwork(file) {
   const response = await fetch(url(file.name));
   if (!response.ok) {
-    if (response.status >= 500) throw new Error(`${file.name}: the host answered ${response.status}`);
-    throw new Refused(`${file.name}: the host answered ${response.status}`);
+    const answered = `${file.name}: the host answered ${response.status}`;
+    if (response.status >= 500) throw new Error(answered);
+    throw new Refused(answered);
   }
   const bytes = new Uint8Array(file.size);
   const reader = response.body.getReader();

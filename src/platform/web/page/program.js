@@ -1,9 +1,8 @@
 // Starts a program of the browser build in the page: the program (a classic script) is loaded and
 // main is called; the asset pack's files (downloads.js) start downloading once the dialog is up,
-// reach the program's file system as they arrive, and the program waits for one only when it
-// needs it. The
-// program runs on the page's own thread, so any static host serves the page as it is, with no
-// special headers. Once the whole pack is in, the site is kept for a visit without the network
+// reach the program's file system as they arrive, and the program waits for one only when it needs
+// it. The program runs on the page's own thread, so any static host serves the page as it is, with
+// no special headers. Once the whole pack is in, the site is kept for a visit without the network
 // (offline.js). The demo's page (main.js) runs tamsirel.js with no arguments; a test's page runs
 // another program of the browser build (capture.html), and may say that the program's standard
 // error is to be logged as news rather than as warnings.
